@@ -1,0 +1,201 @@
+// Defaults, clamping, tags, sealing, and the load and save procedures over a file layer.
+#include "record_codec.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+namespace RecordCodec {
+
+namespace {
+
+using Image = std::array<std::uint8_t, kRecordSize>;
+
+constexpr std::size_t kBeginTagOffset = offsetof(_USR_SETTING_, check_begin_char);
+constexpr std::size_t kEndTagOffset = offsetof(_USR_SETTING_, check_end_char);
+constexpr std::size_t kTagLetters = 7;
+
+// A tag is its seven letters and a zero byte, each raised by the shift modulo 256.
+void encodeTag(std::uint8_t (&tag)[8], const char* letters, std::uint8_t shift) {
+  for (std::size_t i = 0; i < 8; ++i) {
+    const auto plain = static_cast<std::uint8_t>(i < kTagLetters ? letters[i] : 0);
+    tag[i] = static_cast<std::uint8_t>(plain + shift);
+  }
+}
+
+bool tagMatches(const std::uint8_t* encoded, const char* letters, std::uint8_t shift) {
+  for (std::size_t i = 0; i < kTagLetters; ++i) {
+    if (static_cast<std::uint8_t>(encoded[i] - shift) != static_cast<std::uint8_t>(letters[i]))
+      return false;
+  }
+  return true;
+}
+
+SaveResult failure(SaveStep step, std::string reason, const std::string& path) {
+  SaveResult result;
+  result.failedStep = step;
+  result.reason = std::move(reason);
+  result.path = path;
+  return result;
+}
+
+// Writes the image beside the target, makes it durable, then swaps it in: whatever fails,
+// the previous file stays whole and no temporary file is left behind.
+SaveResult writeDurably(const Image& image, const std::string& path, FileLayer& files) {
+  const std::string temporary = path + ".tmp";
+  FileLayer::Handle file{};
+  if (!files.create(temporary, file)) return failure(SaveStep::Create, files.lastError(), path);
+
+  auto abandon = [&](SaveStep step, std::string reason) {
+    files.close(file);
+    files.remove(temporary);
+    return failure(step, std::move(reason), path);
+  };
+
+  std::size_t done = 0;
+  while (done < image.size()) {
+    std::size_t written = 0;
+    if (!files.write(file, image.data() + done, image.size() - done, written))
+      return abandon(SaveStep::Write, files.lastError());
+    if (written == 0)
+      return abandon(SaveStep::Write, "only " + std::to_string(done) + " of " +
+                                          std::to_string(image.size()) + " bytes could be written");
+    done += written;
+  }
+  if (!files.flush(file)) return abandon(SaveStep::Flush, files.lastError());
+  files.close(file);
+
+  if (!files.replace(temporary, path)) {
+    const std::string reason = files.lastError();
+    files.remove(temporary);
+    return failure(SaveStep::Replace, reason, path);
+  }
+  SaveResult result;
+  result.written = true;
+  result.path = path;
+  return result;
+}
+
+}  // namespace
+
+void fillDefault(_USR_SETTING_& record, const CodecProfile& profile) {
+  std::memcpy(record.setting, profile.defaultSetting, sizeof record.setting);
+  for (auto& day : record.schduce_procce_ir.week_schduce)
+    std::fill(std::begin(day.rec_motion_status), std::end(day.rec_motion_status), Motion);
+}
+
+void clampSettings(_USR_SETTING_& record) {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const int highest = highestChoice(static_cast<SettingSlot>(slot));
+    if (record.setting[slot] > highest) record.setting[slot] = static_cast<std::int8_t>(highest);
+  }
+}
+
+bool hasValidTags(std::span<const std::uint8_t, kRecordSize> image) {
+  return tagMatches(image.data() + kBeginTagOffset, kBeginTag, kBeginTagShift) &&
+         tagMatches(image.data() + kEndTagOffset, kEndTag, kEndTagShift);
+}
+
+void sealRecord(_USR_SETTING_& record, const LocalStamp& stamp) {
+  if (stamp) {
+    record.g_year = stamp->year;
+    record.g_month = stamp->month;
+    record.g_day = stamp->day;
+    record.g_hour = stamp->hour;
+    record.g_min = stamp->minute;
+    record.g_second = stamp->second;
+  } else {
+    record.g_year = record.g_month = record.g_day = 0;
+    record.g_hour = record.g_min = record.g_second = 0xFFFFFFFFu;
+  }
+
+  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  for (auto& byte : record.check_begin)
+    byte = static_cast<std::uint8_t>(kBeginFillerBase + std::rand() % kBeginFillerSpan);
+  for (auto& byte : record.check_end)
+    byte = static_cast<std::uint8_t>(kEndFillerBase + std::rand() % kEndFillerSpan);
+
+  encodeTag(record.check_begin_char, kBeginTag, kBeginTagShift);
+  encodeTag(record.check_end_char, kEndTag, kEndTagShift);
+}
+
+const char* saveStepName(SaveStep step) {
+  switch (step) {
+    case SaveStep::Path:
+      return "finding the desktop folder";
+    case SaveStep::Create:
+      return "creating the new file";
+    case SaveStep::Write:
+      return "writing the new file";
+    case SaveStep::Flush:
+      return "flushing the new file to disk";
+    case SaveStep::Replace:
+      return "replacing the old file";
+  }
+  return "saving";
+}
+
+std::string SaveResult::describe() const {
+  std::string text = "Could not save ";
+  text += path.empty() ? std::string(kFileName) : path;
+  text += " (";
+  text += saveStepName(failedStep);
+  text += "): ";
+  text += reason;
+  return text;
+}
+
+LoadOutcome loadSettingsFile(_USR_SETTING_& record, const CodecProfile& profile) {
+  const PathResult where = settingsFilePath(profile);
+  if (!where.path) {
+    fillDefault(record, profile);
+    return LoadOutcome::Defaulted;
+  }
+  return loadSettingsFile(record, profile, *where.path);
+}
+
+LoadOutcome loadSettingsFile(_USR_SETTING_& record, const CodecProfile& profile,
+                             const std::string& path) {
+  Image scratch{};
+  std::size_t got = 0;
+  const bool opened = FileLayer::system().readPrefix(path, scratch.data(), scratch.size(), got);
+
+  if (!profile.validateTags) {
+    // Taken as it comes: the file's bytes, however many, over the defaults.
+    fillDefault(record, profile);
+    if (!opened || got == 0) return LoadOutcome::Defaulted;
+    std::memcpy(&record, scratch.data(), got);
+    return LoadOutcome::Adopted;
+  }
+
+  if (!opened) {
+    fillDefault(record, profile);
+    return LoadOutcome::Defaulted;
+  }
+  // The tags are the only mark of our file; anything else leaves the record to the defaults.
+  if (!hasValidTags(scratch)) {
+    fillDefault(record, profile);
+    return LoadOutcome::Rejected;
+  }
+  std::memcpy(&record, scratch.data(), scratch.size());
+  return LoadOutcome::Adopted;
+}
+
+SaveResult saveSettingsFile(_USR_SETTING_& record, const CodecProfile& profile) {
+  const PathResult where = settingsFilePath(profile);
+  if (!where.path) return failure(SaveStep::Path, where.reason, "");
+  return saveSettingsFile(record, *where.path, localStampNow());
+}
+
+SaveResult saveSettingsFile(_USR_SETTING_& record, const std::string& path, const LocalStamp& stamp,
+                            FileLayer& files) {
+  record.setting[static_cast<int>(SettingSlot::RecAudio)] = 0;
+  sealRecord(record, stamp);
+  Image image;
+  std::memcpy(image.data(), &record, image.size());
+  return writeDurably(image, path, files);
+}
+
+}  // namespace RecordCodec

@@ -1,0 +1,119 @@
+// Everything that happens to a settings record between the controls and the settings file.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "usr_setting.h"
+
+namespace RecordCodec {
+
+inline constexpr const char* kFileName = "Kestrune.txt";
+inline constexpr const char kBeginTag[] = "Tambrel";
+inline constexpr std::uint8_t kBeginTagShift = 21;
+inline constexpr const char kEndTag[] = "Vorplex";
+inline constexpr std::uint8_t kEndTagShift = 13;
+inline constexpr int kBeginFillerBase = 86;
+inline constexpr int kBeginFillerSpan = 31;
+inline constexpr int kEndFillerBase = 51;
+inline constexpr int kEndFillerSpan = 67;
+// The Windows path buffer, terminating zero included.
+inline constexpr std::size_t kWindowsPathLimit = 260;
+
+// The settled differences between the two front ends.
+struct CodecProfile {
+  std::int8_t defaultSetting[kSlotCount];
+  // A loaded file is taken only when both of its tags are valid.
+  bool validateTags;
+  // Where the file lives: the shell's desktop folder, or "~/Desktop" expanded.
+  bool shellDesktop;
+};
+
+inline constexpr CodecProfile windowsProfile{{3, 2, 3, 1, 0, 0, 0, 0, 1, 0, 1}, true, true};
+inline constexpr CodecProfile macProfile{{3, 1, 3, 1, 0, 0, 0, 0, 1, 0, 1}, false, false};
+
+enum class LoadOutcome {
+  Adopted,    // the file's bytes are now in the record
+  Defaulted,  // no file, or no bytes in it: the record holds the profile's defaults
+  Rejected,   // the file's tags were not valid: the record holds the profile's defaults
+};
+
+// The local date and time of a save, or nothing when local time cannot be had.
+struct LocalStampValue {
+  std::uint32_t year, month, day, hour, minute, second;
+};
+using LocalStamp = std::optional<LocalStampValue>;
+
+// The current local time, as the save stamps it.
+LocalStamp localStampNow();
+
+void fillDefault(_USR_SETTING_& record, const CodecProfile& profile);
+// Lowers each choice above its slot's highest index to that index; negative values stay.
+void clampSettings(_USR_SETTING_& record);
+// True when the image's two tags decode to ours; only their first seven bytes are looked at.
+bool hasValidTags(std::span<const std::uint8_t, kRecordSize> image);
+// Stamps the date and time, draws fresh filler and writes both tags.
+void sealRecord(_USR_SETTING_& record, const LocalStamp& stamp);
+
+//--- The settings file
+
+enum class SaveStep { Path, Create, Write, Flush, Replace };
+const char* saveStepName(SaveStep step);
+
+// The outcome of a save. Success means the 476 bytes are on disk under the settings path.
+struct SaveResult {
+  bool written = false;
+  SaveStep failedStep = SaveStep::Path;
+  std::string reason;  // the system's words for the failure
+  std::string path;    // the file that was to be written
+  explicit operator bool() const { return written; }
+  // One line for the user: what failed, where and why.
+  std::string describe() const;
+};
+
+struct PathResult {
+  std::optional<std::string> path;
+  std::string reason;  // why there is no path
+};
+
+// The settings file's full path for a profile.
+PathResult settingsFilePath(const CodecProfile& profile);
+
+// Loads the settings file at the profile's path (or the given one) into the record.
+LoadOutcome loadSettingsFile(_USR_SETTING_& record, const CodecProfile& profile);
+LoadOutcome loadSettingsFile(_USR_SETTING_& record, const CodecProfile& profile,
+                             const std::string& path);
+
+// The file operations a save is made of. The system's are used unless a caller, such as a
+// test that injects faults, brings its own.
+class FileLayer {
+ public:
+  using Handle = std::intptr_t;
+  virtual ~FileLayer() = default;
+  // Reads up to size bytes from the start of the file; false when it cannot be opened.
+  virtual bool readPrefix(const std::string& path, std::uint8_t* data, std::size_t size,
+                          std::size_t& got);
+  virtual bool create(const std::string& path, Handle& file);
+  virtual bool write(Handle file, const std::uint8_t* data, std::size_t size, std::size_t& written);
+  // Makes what was written durable.
+  virtual bool flush(Handle file);
+  virtual void close(Handle file);
+  // Puts from in the place of to in one step, durably.
+  virtual bool replace(const std::string& from, const std::string& to);
+  virtual void remove(const std::string& path);
+  // The system's words for the last failed operation.
+  virtual std::string lastError() const;
+
+  static FileLayer& system();
+};
+
+// Forces RecAudio off, seals the record with the current local time and writes it durably:
+// the previous file is replaced only by a complete new one.
+SaveResult saveSettingsFile(_USR_SETTING_& record, const CodecProfile& profile);
+SaveResult saveSettingsFile(_USR_SETTING_& record, const std::string& path, const LocalStamp& stamp,
+                            FileLayer& files = FileLayer::system());
+
+}  // namespace RecordCodec

@@ -1,0 +1,54 @@
+# Sourced: a private Wine prefix under build/ that behaves like a quiet Windows desktop.
+# Needs DISPLAY set before the first wine process, so start_xvfb comes first.
+
+wine_root=${wine_root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
+export WINEPREFIX="$wine_root/build/wine/prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree=;mshtml="
+wine_home="$wine_root/build/wine/home"
+
+# The prefix's desktop folder, where the program keeps its settings file.
+wine_desktop() {
+  local user_dir
+  for user_dir in "$WINEPREFIX"/drive_c/users/*; do
+    [ "$(basename "$user_dir")" = Public ] && continue
+    echo "$user_dir/Desktop"
+    return
+  done
+}
+
+prepare_wine_prefix() {
+  mkdir -p "$wine_home"
+  export HOME="$wine_home"
+  if [ -f "$WINEPREFIX/.kestrune-ready" ]; then
+    return
+  fi
+  echo "wine: creating the prefix $WINEPREFIX"
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  wineboot --init >/dev/null 2>&1
+  wineserver -w
+  # Without a window manager Wine otherwise waits at every modal close and at exit.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  wineserver -w
+  # A real, private desktop folder instead of the link to the user's home.
+  local desktop
+  desktop=$(wine_desktop)
+  rm -rf "$desktop"
+  mkdir -p "$desktop"
+  # Wine's own MS Sans Serif and Tahoma, so dialog units come out as on Windows.
+  cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  touch "$WINEPREFIX/.kestrune-ready"
+}
+
+# A wineserver that stays up across test programs, warmed by one program run, so Wine's
+# background services do not hold a test runner's output open.
+start_wineserver() {
+  wineserver -p
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+stop_wineserver() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+}
