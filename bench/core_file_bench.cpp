@@ -1,0 +1,85 @@
+// The settings file's load and durable save against the bare POSIX calls they are made of.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "record_codec.h"
+
+namespace {
+
+// A private folder holding one settings file, made once for the whole run.
+struct BenchFolder {
+  std::filesystem::path folder;
+  std::string file;
+  BenchFolder() {
+    folder =
+        std::filesystem::temp_directory_path() / ("kestrune-bench-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    file = (folder / "Kestrune.txt").string();
+    _USR_SETTING_ record{};
+    RecordCodec::fillDefault(record, RecordCodec::windowsProfile);
+    RecordCodec::saveSettingsFile(record, file, std::nullopt);
+  }
+  ~BenchFolder() { std::filesystem::remove_all(folder); }
+};
+
+BenchFolder& bench() {
+  static BenchFolder folder;
+  return folder;
+}
+
+void LoadSettingsFile(benchmark::State& state) {
+  _USR_SETTING_ record{};
+  for (auto _ : state) {
+    auto outcome = RecordCodec::loadSettingsFile(record, RecordCodec::windowsProfile, bench().file);
+    benchmark::DoNotOptimize(outcome);
+  }
+}
+
+void RawRead(benchmark::State& state) {
+  unsigned char image[kRecordSize];
+  for (auto _ : state) {
+    const int file = ::open(bench().file.c_str(), O_RDONLY | O_CLOEXEC);
+    benchmark::DoNotOptimize(::read(file, image, sizeof image));
+    ::close(file);
+  }
+}
+
+void SaveSettingsFile(benchmark::State& state) {
+  _USR_SETTING_ record{};
+  RecordCodec::fillDefault(record, RecordCodec::windowsProfile);
+  for (auto _ : state) {
+    auto result = RecordCodec::saveSettingsFile(record, bench().file, std::nullopt);
+    if (!result) state.SkipWithError(result.describe().c_str());
+  }
+}
+
+void RawDurableSave(benchmark::State& state) {
+  unsigned char image[kRecordSize];
+  std::memset(image, 0x55, sizeof image);
+  const std::string temporary = bench().file + ".tmp";
+  for (auto _ : state) {
+    const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    benchmark::DoNotOptimize(::write(file, image, sizeof image));
+    ::fsync(file);
+    ::close(file);
+    ::rename(temporary.c_str(), bench().file.c_str());
+    const int folder = ::open(bench().folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ::fsync(folder);
+    ::close(folder);
+  }
+}
+
+}  // namespace
+
+BENCHMARK(LoadSettingsFile);
+BENCHMARK(RawRead);
+BENCHMARK(SaveSettingsFile);
+BENCHMARK(RawDurableSave);
+
+BENCHMARK_MAIN();
