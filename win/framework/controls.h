@@ -26,6 +26,13 @@ class CImageList {
     return TRUE;
   }
   HIMAGELIST GetSafeHandle() const { return m_hImageList; }
+  // Gives up the image list without destroying it, e.g. to a list view that destroys its image
+  // lists itself when it is destroyed.
+  HIMAGELIST Detach() {
+    HIMAGELIST images = m_hImageList;
+    m_hImageList = nullptr;
+    return images;
+  }
 
   HIMAGELIST m_hImageList = nullptr;
 };
