@@ -28,6 +28,7 @@ TEST_F(CellClicks, WhenACellIsClickedThenTheDropDownCoversItWithTheChoicesAndThe
   EXPECT_EQ(requested.Height(), 14 * row.Height());
   EXPECT_EQ(RectInGrid(combo).top, row.top);
   EXPECT_EQ(RectInGrid(combo).left, ColumnLeft(3, 2));
+  EXPECT_EQ(static_cast<DWORD>(recorder.created()[0].style), 0x50A008C3u);
 }
 
 TEST_F(CellClicks, WhenColumnZeroIsClickedThenItIsEditedWithTheDropDownThoughLocked) {
@@ -153,10 +154,14 @@ TEST_F(CellClicks, WhenTheListStartsItsOwnLabelEditingInTheLockedColumnThenItIsR
   EXPECT_EQ(host.grid.SendMessage(LVM_EDITLABELA, 2), 0);
   EXPECT_EQ(OpenEdit(), nullptr);
 
+  // Unlocked, the list's own editor opens; cancelling it reports no text and writes nothing.
   host.grid.SetLockedColumn(0, false);
   HWND listEditor = reinterpret_cast<HWND>(host.grid.SendMessage(LVM_EDITLABELA, 2));
   EXPECT_NE(listEditor, nullptr);
   host.grid.SendMessage(LVM_CANCELEDITLABEL);
+  PumpPendingMessages(host.m_hWnd);
+  EXPECT_EQ(CellText(2, 0), InitialText(2, 0));
+  EXPECT_TRUE(host.edited.empty());
 }
 
 TEST_F(CellClicks, WhenTheListIsNotAReportViewThenClicksOpenNothing) {
