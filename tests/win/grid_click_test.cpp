@@ -77,16 +77,20 @@ TEST_F(CellClicks, WhenTheClickIsRightOfTheLastColumnThenNothingChanges) {
 }
 
 TEST_F(CellClicks, WhenShiftOrCtrlIsHeldThenTheClickSelectsTheRowWithoutEditing) {
-  for (const auto& [key, flag] :
-       {std::pair{VK_SHIFT, MK_SHIFT}, std::pair{VK_CONTROL, MK_CONTROL}}) {
+  struct HeldKey {
+    int key;
+    WPARAM flag;
+    int row;
+  };
+  for (const HeldKey held : {HeldKey{VK_SHIFT, MK_SHIFT, 3}, HeldKey{VK_CONTROL, MK_CONTROL, 5}}) {
     BYTE keys[256] = {};
     ::GetKeyboardState(keys);
-    keys[key] = 0x80;
+    keys[held.key] = 0x80;
     ::SetKeyboardState(keys);
-    Click(CellCenter(3, 6), flag);
-    keys[key] = 0;
+    Click(CellCenter(held.row, 6), held.flag);
+    keys[held.key] = 0;
     ::SetKeyboardState(keys);
-    EXPECT_TRUE(RowSelected(3));
+    EXPECT_TRUE(RowSelected(held.row));
     EXPECT_EQ(OpenCombo(), nullptr);
     EXPECT_TRUE(host.choiceRequests.empty());
   }
