@@ -26,6 +26,12 @@ class CImageList {
     return TRUE;
   }
   HIMAGELIST GetSafeHandle() const { return m_hImageList; }
+  // Lets go of the image list without destroying it, for a new owner such as a list view.
+  HIMAGELIST Detach() {
+    HIMAGELIST handle = m_hImageList;
+    m_hImageList = nullptr;
+    return handle;
+  }
 
   HIMAGELIST m_hImageList = nullptr;
 };
