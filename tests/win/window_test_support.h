@@ -10,10 +10,11 @@
 
 #include "framework/framework.h"
 
-// Dispatches queued messages (through the framework's modal-loop rules: PreTranslateMessage of
-// the target window and its parents first) until done() holds or about two seconds have passed.
-// Returns done()'s last answer.
-inline bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs = 2000) {
+// Dispatches queued messages by the framework's modal-loop rules (PreTranslateMessage of the
+// target window and its parents first, then the dialog manager of dialog, if given) until done()
+// holds or about two seconds have passed. Returns done()'s last answer.
+inline bool PumpMessagesUntil(const std::function<bool()>& done, HWND dialog = nullptr,
+                              DWORD timeoutMs = 2000) {
   const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
   for (;;) {
     MSG msg;
@@ -23,7 +24,7 @@ inline bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs
         CWnd* object = CWnd::FromHandlePermanent(hwnd);
         taken = object && object->PreTranslateMessage(&msg);
       }
-      if (taken) continue;
+      if (taken || (dialog && ::IsDialogMessageA(dialog, &msg))) continue;
       ::TranslateMessage(&msg);
       ::DispatchMessageA(&msg);
     }
@@ -34,11 +35,13 @@ inline bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs
 }
 
 // Dispatches whatever is queued now, and what that posts in turn, until the queue is empty.
-inline void PumpPendingMessages() {
-  PumpMessagesUntil([] {
-    MSG msg;
-    return !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
-  });
+inline void PumpPendingMessages(HWND dialog = nullptr) {
+  PumpMessagesUntil(
+      [] {
+        MSG msg;
+        return !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+      },
+      dialog);
 }
 
 // A top-level window class whose procedure is DefWindowProcA, for objects to attach to.

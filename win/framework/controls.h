@@ -26,11 +26,12 @@ class CImageList {
     return TRUE;
   }
   HIMAGELIST GetSafeHandle() const { return m_hImageList; }
-  // Lets go of the image list without destroying it, for a new owner such as a list view.
+  // Gives up the image list without destroying it, e.g. to a list view that destroys its image
+  // lists itself when it is destroyed.
   HIMAGELIST Detach() {
-    HIMAGELIST handle = m_hImageList;
+    HIMAGELIST images = m_hImageList;
     m_hImageList = nullptr;
-    return handle;
+    return images;
   }
 
   HIMAGELIST m_hImageList = nullptr;

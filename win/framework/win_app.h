@@ -30,6 +30,13 @@ class CWinApp : public CCmdTarget {
 };
 
 CWinApp* AfxGetApp();
+// The program's module, which holds its resources.
+inline HINSTANCE AfxGetInstanceHandle() {
+  return ::GetModuleHandleA(nullptr);
+}
+inline HINSTANCE AfxGetResourceHandle() {
+  return ::GetModuleHandleA(nullptr);
+}
 // Called by the entry point: starts the application object and runs it.
 int AfxWinMain(HINSTANCE instance);
 // Hosting ActiveX controls, which MFC enables here: this program's dialogs contain none, so

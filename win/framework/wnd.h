@@ -99,6 +99,11 @@ class CWnd : public CCmdTarget {
   void GetWindowText(CString& text) const;
   void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
   BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
+  // Starts a timer whose WM_TIMER comes to this window (proc null) every elapse milliseconds.
+  UINT_PTR SetTimer(UINT_PTR id, UINT elapse, TIMERPROC proc) {
+    return ::SetTimer(m_hWnd, id, elapse, proc);
+  }
+  BOOL KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
   BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
   DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
   // A message box owned by this window; without a caption the application's name is used.

@@ -1,0 +1,82 @@
+#include "grid/in_place_combo.h"
+
+#include <new>
+
+#include "grid/cell_edit_report.h"
+
+CInPlaceCombo* CInPlaceCombo::s_instance = nullptr;
+
+BEGIN_MESSAGE_MAP(CInPlaceCombo, CComboBox)
+ON_WM_CREATE()
+ON_WM_KILLFOCUS()
+ON_WM_CHAR()
+ON_CONTROL_REFLECT(CBN_CLOSEUP, &CInPlaceCombo::OnCloseUp)
+END_MESSAGE_MAP()
+
+CInPlaceCombo* CInPlaceCombo::SharedInstance() {
+  if (!s_instance) s_instance = new (std::nothrow) CInPlaceCombo;
+  return s_instance;
+}
+
+void CInPlaceCombo::ReleaseSharedInstance() {
+  delete s_instance;
+  s_instance = nullptr;
+}
+
+BOOL CInPlaceCombo::BeginCellEdit(DWORD style, const CRect& rect, CWnd* parent, UINT id, int row,
+                                  int column, CStringList& choices, const CString& text) {
+  m_row = row;
+  m_column = column;
+  m_cancelled = false;
+  m_choices.RemoveAll();
+  for (POSITION position = choices.GetHeadPosition(); position;) {
+    m_choices.AddTail(choices.GetNext(position));
+  }
+  m_initialText = text;
+  if (!m_hWnd) Create(style, rect, parent, id);
+  if (!m_hWnd) return FALSE;
+  SendMessage(CB_SETCURSEL, static_cast<WPARAM>(-1));
+  return TRUE;
+}
+
+BOOL CInPlaceCombo::PreTranslateMessage(MSG* msg) {
+  if (msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) {
+    ::TranslateMessage(msg);
+    ::DispatchMessageA(msg);
+    return TRUE;
+  }
+  return CComboBox::PreTranslateMessage(msg);
+}
+
+int CInPlaceCombo::OnCreate(LPCREATESTRUCTA create) {
+  if (CComboBox::OnCreate(create) == -1) return -1;
+  SendMessage(WM_SETFONT, static_cast<WPARAM>(GetParent()->SendMessage(WM_GETFONT)), TRUE);
+  SetFocus();
+  SendMessage(CB_RESETCONTENT);
+  for (POSITION position = m_choices.GetHeadPosition(); position;) {
+    const char* choice = m_choices.GetNext(position);
+    SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice));
+  }
+  return 0;
+}
+
+void CInPlaceCombo::OnKillFocus(CWnd* newFocus) {
+  CComboBox::OnKillFocus(newFocus);
+  CString text;
+  GetWindowText(text);
+  ReportCellEdit(*this, m_row, m_column, m_cancelled ? m_initialText : text);
+  PostMessage(WM_CLOSE);
+}
+
+void CInPlaceCombo::OnChar(UINT character, UINT repeat, UINT flags) {
+  if (character == VK_ESCAPE || character == VK_RETURN) {
+    if (character == VK_ESCAPE) m_cancelled = true;
+    GetParent()->SetFocus();
+    return;
+  }
+  CComboBox::OnChar(character, repeat, flags);
+}
+
+void CInPlaceCombo::OnCloseUp() {
+  GetParent()->SetFocus();
+}
