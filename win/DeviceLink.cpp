@@ -1,0 +1,12 @@
+// The dialog's link to the camera's device library: binding its entry points, and following
+// the storage volumes that arrive and go away. The link is not part of the program yet; until
+// it is, these steps bind nothing, register for nothing and leave every notice alone.
+#include "PellinDlg.h"
+
+void CPellinDlg::BindDeviceLibrary() {}
+
+void CPellinDlg::RegisterDeviceNotices() {}
+
+BOOL CPellinDlg::OnDeviceChange(UINT, DWORD_PTR) {
+  return 0;
+}
