@@ -247,6 +247,25 @@ TEST(DialogResource, TheTemplateHoldsTheDialogAndEveryControlWithItsExactStyle) 
   }
 }
 
+TEST(DialogResource, TheManifestAsksForNoElevationIsDpiAwareAndUsesCommonControls6) {
+  HMODULE module = ::GetModuleHandleW(nullptr);
+  HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+  ASSERT_NE(found, nullptr);
+  const std::string manifest(
+      static_cast<const char*>(::LockResource(::LoadResource(module, found))),
+      ::SizeofResource(module, found));
+  EXPECT_NE(manifest.find(R"(requestedExecutionLevel level="asInvoker")"), std::string::npos);
+  EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
+  EXPECT_NE(manifest.find(R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"),
+            std::string::npos);
+}
+
+TEST(DialogResource, TheAboutItemsTextIsString101) {
+  char text[64] = {};
+  ::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, text, sizeof text);
+  EXPECT_STREQ(text, "&About Kestrune...");
+}
+
 TEST_F(DialogTemplate, EveryControlIsShownWithItsIdClassTextPlaceAndVisibilityInTabOrder) {
   script.then([](HWND dialog) {
     const std::vector<HWND> children = childrenInOrder(dialog);

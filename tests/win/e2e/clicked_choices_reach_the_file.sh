@@ -31,6 +31,10 @@ click_cell 1 3
 press minus Return
 wait_until 5 "the cell shows its new letter" cell_text_is 1 3 "-"
 
+# Friday, 10 o'clock: "c" picks Continuous and the drop-down stays open; clicking OK ends the
+# edit first, so the cell is written before the grid is read.
+click_cell 4 10
+press c
 click_control "$dialog_caption" 1005
 dismiss_box_saying "Finish!"
 expect_program_ends
@@ -38,6 +42,7 @@ expect_program_ends
 expect_sealed_record
 expect_bytes "choices" 136 11 "6 2 6 0 1 1 1 0 4 2 255"
 schedule[1 * 24 + 3]=0
+schedule[4 * 24 + 10]=1
 schedule[2 * 24 + 0]=2
 schedule[2 * 24 + 5]=2
 expect_bytes "schedule" 147 168 "${schedule[*]}"
