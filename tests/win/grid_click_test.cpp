@@ -28,6 +28,7 @@ TEST_F(CellClicks, WhenACellIsClickedThenTheDropDownCoversItWithTheChoicesAndThe
   EXPECT_EQ(requested.Height(), 14 * row.Height());
   EXPECT_EQ(RectInGrid(combo).top, row.top);
   EXPECT_EQ(RectInGrid(combo).left, ColumnLeft(3, 2));
+  EXPECT_EQ(static_cast<DWORD>(recorder.created()[0].style), 0x50A008C3u);
 }
 
 TEST_F(CellClicks, WhenColumnZeroIsClickedThenItIsEditedWithTheDropDownThoughLocked) {
@@ -76,16 +77,20 @@ TEST_F(CellClicks, WhenTheClickIsRightOfTheLastColumnThenNothingChanges) {
 }
 
 TEST_F(CellClicks, WhenShiftOrCtrlIsHeldThenTheClickSelectsTheRowWithoutEditing) {
-  for (const auto& [key, flag] :
-       {std::pair{VK_SHIFT, MK_SHIFT}, std::pair{VK_CONTROL, MK_CONTROL}}) {
+  struct HeldKey {
+    int key;
+    WPARAM flag;
+    int row;
+  };
+  for (const HeldKey held : {HeldKey{VK_SHIFT, MK_SHIFT, 3}, HeldKey{VK_CONTROL, MK_CONTROL, 5}}) {
     BYTE keys[256] = {};
     ::GetKeyboardState(keys);
-    keys[key] = 0x80;
+    keys[held.key] = 0x80;
     ::SetKeyboardState(keys);
-    Click(CellCenter(3, 6), flag);
-    keys[key] = 0;
+    Click(CellCenter(held.row, 6), held.flag);
+    keys[held.key] = 0;
     ::SetKeyboardState(keys);
-    EXPECT_TRUE(RowSelected(3));
+    EXPECT_TRUE(RowSelected(held.row));
     EXPECT_EQ(OpenCombo(), nullptr);
     EXPECT_TRUE(host.choiceRequests.empty());
   }
@@ -153,10 +158,14 @@ TEST_F(CellClicks, WhenTheListStartsItsOwnLabelEditingInTheLockedColumnThenItIsR
   EXPECT_EQ(host.grid.SendMessage(LVM_EDITLABELA, 2), 0);
   EXPECT_EQ(OpenEdit(), nullptr);
 
+  // Unlocked, the list's own editor opens; cancelling it reports no text and writes nothing.
   host.grid.SetLockedColumn(0, false);
   HWND listEditor = reinterpret_cast<HWND>(host.grid.SendMessage(LVM_EDITLABELA, 2));
   EXPECT_NE(listEditor, nullptr);
   host.grid.SendMessage(LVM_CANCELEDITLABEL);
+  PumpPendingMessages(host.m_hWnd);
+  EXPECT_EQ(CellText(2, 0), InitialText(2, 0));
+  EXPECT_TRUE(host.edited.empty());
 }
 
 TEST_F(CellClicks, WhenTheListIsNotAReportViewThenClicksOpenNothing) {

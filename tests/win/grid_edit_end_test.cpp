@@ -74,6 +74,26 @@ TEST_F(EditEnding, WhenNoEditorIsOpenThenEnterOnTheGridReachesTheDialog) {
   EXPECT_EQ(host.okCommands, 1);
 }
 
+TEST_F(EditEnding, WhenAnItemIsClickedInTheOpenListThenItIsWrittenAtOnce) {
+  ClickCell(3, 8);
+  HWND combo = OpenCombo();
+  ASSERT_NE(combo, nullptr);
+  PressKey(VK_F4);
+  ASSERT_TRUE(::SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+  COMBOBOXINFO parts{};
+  parts.cbSize = sizeof(parts);
+  ASSERT_TRUE(::GetComboBoxInfo(combo, &parts));
+  CRect item;
+  ::SendMessageA(parts.hwndList, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+  const LPARAM where = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+  ::PostMessageA(parts.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, where);
+  ::PostMessageA(parts.hwndList, WM_LBUTTONUP, 0, where);
+  EXPECT_TRUE(EditorClosed());
+  EXPECT_EQ(CellText(3, 8), "C");
+  ASSERT_EQ(host.edited.size(), 1u);
+  EXPECT_EQ(host.edited[0].text, "C");
+}
+
 TEST_F(EditEnding, WhenTheListPartClosesThenThePickedChoiceIsWrittenAtOnce) {
   ClickCell(4, 10);
   HWND combo = OpenCombo();

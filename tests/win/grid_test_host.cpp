@@ -10,10 +10,10 @@ INT_PTR CALLBACK HostDialogProcedure(HWND, UINT, WPARAM, LPARAM) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(GridHost, CWnd)
-ON_MESSAGE(WM_CELL_CHOICES, &GridHost::OnCellChoices)
-ON_MESSAGE(WM_CELL_EDITED, &GridHost::OnCellEdited)
-ON_COMMAND(IDOK, &GridHost::OnOkCommand)
-ON_COMMAND(IDCANCEL, &GridHost::OnCancelCommand)
+  ON_MESSAGE(WM_CELL_CHOICES, &GridHost::OnCellChoices)
+  ON_MESSAGE(WM_CELL_EDITED, &GridHost::OnCellEdited)
+  ON_COMMAND(IDOK, &GridHost::OnOkCommand)
+  ON_COMMAND(IDCANCEL, &GridHost::OnCancelCommand)
 END_MESSAGE_MAP()
 
 void GridTest::SetUp() {

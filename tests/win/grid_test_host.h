@@ -60,7 +60,7 @@ class GridHost : public CWnd {
   DECLARE_MESSAGE_MAP()
 };
 
-// Records the rectangle each child window is created with, while it lives. (Wine's
+// Records the rectangle and style each window is created with, while it lives. (Wine's
 // CB_GETDROPPEDCONTROLRECT leaves out the selection field's height, so a drop-down's requested
 // rectangle is read at its creation instead.)
 class ChildCreationRecorder {
@@ -77,6 +77,7 @@ class ChildCreationRecorder {
   struct Creation {
     HWND parent;
     CRect rect;
+    LONG style;
   };
   const std::vector<Creation>& created() const { return Created(); }
 
@@ -88,8 +89,10 @@ class ChildCreationRecorder {
   static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
       const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
-      Created().push_back({create->hwndParent, CRect(create->x, create->y, create->x + create->cx,
-                                                     create->y + create->cy)});
+      Created().push_back(
+          {create->hwndParent,
+           CRect(create->x, create->y, create->x + create->cx, create->y + create->cy),
+           create->style});
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
   }

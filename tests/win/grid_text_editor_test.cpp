@@ -35,7 +35,10 @@ class TextEditing : public GridTest {
 
 TEST_F(TextEditing, WhenACellOfATextColumnIsClickedThenTheEditBoxCoversItWithAllTextSelected) {
   host.grid.SetItemText(2, kTextColumn, "12:30");
+  ChildCreationRecorder recorder;
   HWND edit = OpenEditOn(2);
+  ASSERT_FALSE(recorder.created().empty());
+  EXPECT_EQ(static_cast<DWORD>(recorder.created()[0].style), WS_CHILD | 0x1C0u);
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(OpenCombo(), nullptr);
   EXPECT_TRUE(host.choiceRequests.empty());

@@ -42,10 +42,10 @@ class ReflectingEdit : public CEdit {
 };
 
 BEGIN_MESSAGE_MAP(ReflectingEdit, CEdit)
-ON_WM_CREATE()
-ON_WM_CHAR()
-ON_NOTIFY_REFLECT(kHandledByControl, &ReflectingEdit::OnOwnNotification)
-ON_CONTROL_REFLECT(EN_CHANGE, &ReflectingEdit::OnOwnChange)
+  ON_WM_CREATE()
+  ON_WM_CHAR()
+  ON_NOTIFY_REFLECT(kHandledByControl, &ReflectingEdit::OnOwnNotification)
+  ON_CONTROL_REFLECT(EN_CHANGE, &ReflectingEdit::OnOwnChange)
 END_MESSAGE_MAP()
 
 // A top-level window whose base map answers kPing with 1.
@@ -57,8 +57,8 @@ class BaseWindow : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(BaseWindow, CWnd)
-ON_MESSAGE(kPing, &BaseWindow::OnPing)
-ON_MESSAGE(kOverride, &BaseWindow::OnPing)
+  ON_MESSAGE(kPing, &BaseWindow::OnPing)
+  ON_MESSAGE(kOverride, &BaseWindow::OnPing)
 END_MESSAGE_MAP()
 
 // Overrides kOverride, throws on kThrow and collects notifications its children leave to it.
@@ -83,11 +83,11 @@ class ParentWindow : public BaseWindow {
 };
 
 BEGIN_MESSAGE_MAP(ParentWindow, BaseWindow)
-ON_MESSAGE(kOverride, &ParentWindow::OnOverride)
-ON_MESSAGE(kThrow, &ParentWindow::OnThrow)
-ON_NOTIFY(kHandledByControl, kControlId, &ParentWindow::OnChildNotification)
-ON_NOTIFY(kHandledByParent, kControlId, &ParentWindow::OnChildNotification)
-ON_CONTROL(EN_CHANGE, kControlId, &ParentWindow::OnChildChange)
+  ON_MESSAGE(kOverride, &ParentWindow::OnOverride)
+  ON_MESSAGE(kThrow, &ParentWindow::OnThrow)
+  ON_NOTIFY(kHandledByControl, kControlId, &ParentWindow::OnChildNotification)
+  ON_NOTIFY(kHandledByParent, kControlId, &ParentWindow::OnChildNotification)
+  ON_CONTROL(EN_CHANGE, kControlId, &ParentWindow::OnChildChange)
 END_MESSAGE_MAP()
 
 class MessageMaps : public ::testing::Test {

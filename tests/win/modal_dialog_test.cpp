@@ -63,8 +63,8 @@ class TestDialog : public CDialog {
 };
 
 BEGIN_MESSAGE_MAP(TestDialog, CDialog)
-ON_BN_CLICKED(IDC_TEST_BUTTON, &TestDialog::OnPress)
-ON_MESSAGE(kEndWith, &TestDialog::OnEndWith)
+  ON_BN_CLICKED(IDC_TEST_BUTTON, &TestDialog::OnPress)
+  ON_MESSAGE(kEndWith, &TestDialog::OnEndWith)
 END_MESSAGE_MAP()
 
 // Posts a key press to the window as the keyboard would.
@@ -85,7 +85,7 @@ class HelpApp : public CWinApp {
 };
 
 BEGIN_MESSAGE_MAP(HelpApp, CWinApp)
-ON_COMMAND(kHelpCommand, &HelpApp::OnHelpCommand)
+  ON_COMMAND(kHelpCommand, &HelpApp::OnHelpCommand)
 END_MESSAGE_MAP()
 
 TEST(ModalDialogs, WhenOnInitDialogRunsThenDdxControlHasAttachedTheMembers) {

@@ -19,12 +19,13 @@ void DDX_Control(CDataExchange* exchange, int id, CWnd& control) {
 }
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
-ON_COMMAND(IDOK, &CDialog::OnOK)
-ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
-// Commands that neither the dialog nor a control handles go to the application object.
-if (message == WM_COMMAND && AfxGetApp() && AfxGetApp()->OnWndMsg(message, wParam, lParam, result))
-  return true;
+  ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
+  ON_COMMAND(IDOK, &CDialog::OnOK)
+  ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+  // Commands that neither the dialog nor a control handles go to the application object.
+  if (message == WM_COMMAND && AfxGetApp() &&
+      AfxGetApp()->OnWndMsg(message, wParam, lParam, result))
+    return true;
 END_MESSAGE_MAP()
 
 INT_PTR CDialog::DoModal() {

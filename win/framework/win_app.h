@@ -31,9 +31,6 @@ class CWinApp : public CCmdTarget {
 
 CWinApp* AfxGetApp();
 // The program's module, which holds its resources.
-inline HINSTANCE AfxGetInstanceHandle() {
-  return ::GetModuleHandleA(nullptr);
-}
 inline HINSTANCE AfxGetResourceHandle() {
   return ::GetModuleHandleA(nullptr);
 }

@@ -50,7 +50,6 @@ class CWnd : public CCmdTarget {
   CWnd& operator=(const CWnd&) = delete;
 
   HWND m_hWnd = nullptr;
-  operator HWND() const { return m_hWnd; }
 
   // The object attached to a window, or null.
   static CWnd* FromHandlePermanent(HWND hwnd);
@@ -103,7 +102,6 @@ class CWnd : public CCmdTarget {
   UINT_PTR SetTimer(UINT_PTR id, UINT elapse, TIMERPROC proc) {
     return ::SetTimer(m_hWnd, id, elapse, proc);
   }
-  BOOL KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
   BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
   DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
   // A message box owned by this window; without a caption the application's name is used.

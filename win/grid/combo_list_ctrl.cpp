@@ -25,11 +25,11 @@ bool KeyIsDown(int key) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CComboListCtrl, CListCtrl)
-ON_WM_LBUTTONDOWN()
-ON_WM_HSCROLL()
-ON_WM_VSCROLL()
-ON_NOTIFY_REFLECT(LVN_BEGINLABELEDITA, &CComboListCtrl::OnBeginLabelEdit)
-ON_NOTIFY_REFLECT(LVN_ENDLABELEDITA, &CComboListCtrl::OnEndLabelEdit)
+  ON_WM_LBUTTONDOWN()
+  ON_WM_HSCROLL()
+  ON_WM_VSCROLL()
+  ON_NOTIFY_REFLECT(LVN_BEGINLABELEDITA, &CComboListCtrl::OnBeginLabelEdit)
+  ON_NOTIFY_REFLECT(LVN_ENDLABELEDITA, &CComboListCtrl::OnEndLabelEdit)
 END_MESSAGE_MAP()
 
 CComboListCtrl::CComboListCtrl() = default;

@@ -7,10 +7,10 @@
 CInPlaceCombo* CInPlaceCombo::s_instance = nullptr;
 
 BEGIN_MESSAGE_MAP(CInPlaceCombo, CComboBox)
-ON_WM_CREATE()
-ON_WM_KILLFOCUS()
-ON_WM_CHAR()
-ON_CONTROL_REFLECT(CBN_CLOSEUP, &CInPlaceCombo::OnCloseUp)
+  ON_WM_CREATE()
+  ON_WM_KILLFOCUS()
+  ON_WM_CHAR()
+  ON_CONTROL_REFLECT(CBN_CLOSEUP, &CInPlaceCombo::OnCloseUp)
 END_MESSAGE_MAP()
 
 CInPlaceCombo* CInPlaceCombo::SharedInstance() {

@@ -16,9 +16,9 @@ bool AlwaysAccepted(UINT character) {
 CInPlaceEdit* CInPlaceEdit::s_instance = nullptr;
 
 BEGIN_MESSAGE_MAP(CInPlaceEdit, CEdit)
-ON_WM_KILLFOCUS()
-ON_WM_CHAR()
-ON_WM_CREATE()
+  ON_WM_KILLFOCUS()
+  ON_WM_CHAR()
+  ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 CInPlaceEdit* CInPlaceEdit::SharedInstance() {
