@@ -6,7 +6,7 @@
 #define ID_HELP 0xE146
 
 BEGIN_MESSAGE_MAP(CPellinApp, CWinApp)
-ON_COMMAND(ID_HELP, &CWinApp::OnHelp)
+  ON_COMMAND(ID_HELP, &CWinApp::OnHelp)
 END_MESSAGE_MAP()
 
 // The one application object; without a name of its own it goes by the program file's name.

@@ -36,14 +36,14 @@ const char* ClockFormat(LRESULT dateFormat) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CPellinDlg, CDialog)
-ON_WM_SYSCOMMAND()
-ON_WM_PAINT()
-ON_WM_QUERYDRAGICON()
-ON_MESSAGE(WM_CELL_CHOICES, &CPellinDlg::OnCellChoices)
-ON_WM_DEVICECHANGE()
-ON_WM_TIMER()
-ON_BN_CLICKED(IDC_CANCEL, &CDialog::OnCancel)
-ON_BN_CLICKED(IDC_OK, &CPellinDlg::OnOkClicked)
+  ON_WM_SYSCOMMAND()
+  ON_WM_PAINT()
+  ON_WM_QUERYDRAGICON()
+  ON_MESSAGE(WM_CELL_CHOICES, &CPellinDlg::OnCellChoices)
+  ON_WM_DEVICECHANGE()
+  ON_WM_TIMER()
+  ON_BN_CLICKED(IDC_CANCEL, &CDialog::OnCancel)
+  ON_BN_CLICKED(IDC_OK, &CPellinDlg::OnOkClicked)
 END_MESSAGE_MAP()
 
 // Called by the application before the dialog runs; the record starts all zero.
