@@ -54,11 +54,13 @@ CPellinDlg::CPellinDlg(CWnd* parent)
 // Called when the application is done with the dialog.
 CPellinDlg::~CPellinDlg() = default;
 
+// Called from CDialog::OnInitDialog: attaches the grid to its control before set-up.
 void CPellinDlg::DoDataExchange(CDataExchange* exchange) {
   CDialog::DoDataExchange(exchange);
   DDX_Control(exchange, IDC_SCHEDULE_GRID, m_grid);
 }
 
+// Called before the dialog is displayed.
 BOOL CPellinDlg::OnInitDialog() {
   CDialog::OnInitDialog();
 
@@ -83,6 +85,7 @@ BOOL CPellinDlg::OnInitDialog() {
   return TRUE;
 }
 
+// Called at set-up: appends the About item to the system menu.
 void CPellinDlg::AddAboutItem() {
   HMENU systemMenu = ::GetSystemMenu(m_hWnd, FALSE);
   if (!systemMenu) return;
@@ -93,6 +96,7 @@ void CPellinDlg::AddAboutItem() {
   ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, about);
 }
 
+// Called at set-up, after the load: shows each slot of the record in its drop-down.
 void CPellinDlg::FillDropDowns() {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     HWND dropDown = ::GetDlgItem(m_hWnd, kDropDownOfSlot[slot]);
@@ -107,6 +111,7 @@ void CPellinDlg::FillDropDowns() {
   }
 }
 
+// Called at set-up: 24 hour columns and 7 day rows showing the schedule's letters.
 void CPellinDlg::SetUpGrid() {
   CImageList rowHeight;
   rowHeight.Create(kRowImageWidth, kRowImageHeight, ILC_COLOR, 1, 1);
@@ -144,12 +149,14 @@ void CPellinDlg::SetUpGrid() {
   m_grid.SendMessage(LVM_ENSUREVISIBLE, 0, FALSE);
 }
 
+// Called for every system menu command, the About item's included.
 void CPellinDlg::OnSysCommand(UINT command, LPARAM lParam) {
   // The About item has no box to show: like every other command it takes the standard course,
   // where nothing answers it.
   CDialog::OnSysCommand(command, lParam);
 }
 
+// Called when the dialog needs painting; minimised, it shows its icon.
 void CPellinDlg::OnPaint() {
   if (!IsIconic()) {
     CDialog::OnPaint();
@@ -164,16 +171,19 @@ void CPellinDlg::OnPaint() {
   dc.DrawIcon(x, y, m_hIcon);
 }
 
+// Called when the minimised dialog is dragged.
 HCURSOR CPellinDlg::OnQueryDragIcon() {
   return static_cast<HCURSOR>(m_hIcon);
 }
 
+// Called when the grid is about to open a drop-down over a cell: every cell offers the modes.
 LRESULT CPellinDlg::OnCellChoices(WPARAM, LPARAM choices) {
   auto* texts = reinterpret_cast<CStringList*>(choices);
   for (const char* letter : kCellLetters) texts->AddTail(letter);
   return 0;
 }
 
+// Called every half second by the clock's timer, the dialog's only one.
 void CPellinDlg::OnTimer(UINT_PTR) {
   const __time64_t now = _time64(nullptr);
   std::tm local{};
@@ -185,6 +195,7 @@ void CPellinDlg::OnTimer(UINT_PTR) {
   SetDlgItemTextA(IDC_CLOCK, text);
 }
 
+// Called when the OK button is clicked.
 void CPellinDlg::OnOkClicked() {
   CollectChoices();
   const RecordCodec::SaveResult saved =
@@ -199,6 +210,7 @@ void CPellinDlg::OnOkClicked() {
   CDialog::OnOK();
 }
 
+// Called on OK, before the save: copies the controls into the record.
 void CPellinDlg::CollectChoices() {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     // The save writes the hidden recording-audio choice as ON whatever it shows.
