@@ -43,6 +43,10 @@ INT_PTR CDialog::DoModal() {
   }
   if (!m_hWnd) return -1;
   if (owner) ::EnableWindow(owner, FALSE);
+  // Windows makes a push button that takes the first focus the default button, so Enter presses
+  // it; Wine leaves that to later focus moves, so the dialog manager is told here.
+  if (HWND focus = ::GetFocus(); focus && ::IsChild(m_hWnd, focus))
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(focus), TRUE);
   ShowWindow(SW_SHOWNORMAL);
 
   // The dialog's own modal loop: a window's PreTranslateMessage sees each message first, then

@@ -1,0 +1,70 @@
+// Runs the settings dialog modally, as the program does, and acts inside its modal loop: a
+// script of steps runs from a timer while the dialog is open, and every message box that
+// appears is recorded and dismissed with its OK button.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CDialog;
+
+// A message box as it was shown.
+struct ShownBox {
+  std::string caption;
+  std::string text;
+  bool hasIcon = false;
+  bool hasErrorIcon = false;
+};
+
+class DialogScript {
+ public:
+  // DoModal's result when the script had to end a dialog that stayed open after its last step.
+  static constexpr INT_PTR kStillOpen = 0x5717;
+
+  // Adds a step that acts once on the open dialog.
+  DialogScript& then(std::function<void(HWND dialog)> action);
+  // Adds a step that waits until the condition holds; the script gives up after a while.
+  DialogScript& waitUntil(std::function<bool(HWND dialog)> condition);
+
+  // Runs the dialog modally through the steps and returns DoModal's result.
+  INT_PTR run(CDialog& dialog);
+
+  const std::vector<ShownBox>& boxes() const { return m_boxes; }
+
+ private:
+  struct Step {
+    std::function<bool(HWND)> done;
+  };
+  static void CALLBACK OnStepTimer(HWND, UINT, UINT_PTR, DWORD);
+  static void CALLBACK OnBoxTimer(HWND, UINT, UINT_PTR, DWORD);
+  void RunDueSteps();
+  void DismissBoxes();
+
+  std::vector<Step> m_steps;
+  std::vector<ShownBox> m_boxes;
+  CDialog* m_dialog = nullptr;
+  std::size_t m_next = 0;
+  int m_ticksLeft = 0;
+  bool m_inStep = false;
+};
+
+//--- Acting on the dialog as its user would
+
+// Clicks a button: it takes the focus and tells the dialog it was clicked.
+void clickButton(HWND dialog, int id);
+// Queues a key press for the window that has the focus, for the dialog's keyboard handling.
+void pressKey(UINT key);
+// Chooses a system menu command, as the menu or the close box does.
+void chooseSystemCommand(HWND dialog, UINT command);
+
+//--- Reading the dialog
+
+std::string controlText(HWND dialog, int id);
+LRESULT selectedIndex(HWND dialog, int id);
+std::vector<std::string> dropDownItems(HWND dialog, int id);
+HWND scheduleGrid(HWND dialog);
+std::string cellText(HWND dialog, int row, int column);
+void setCellText(HWND dialog, int row, int column, const char* text);

@@ -1,0 +1,134 @@
+// The schedule grid: 24 hour columns and 7 day rows whose cells show the letters of the loaded
+// schedule, and the dialog's answer when the grid asks for a cell's choices.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "PellinDlg.h"
+#include "desktop_settings.h"
+#include "dialog_script.h"
+
+namespace {
+
+std::string columnTitle(HWND grid, int column) {
+  char text[32] = {};
+  LVCOLUMNA description{};
+  description.mask = LVCF_TEXT;
+  description.pszText = text;
+  description.cchTextMax = sizeof text;
+  ::SendMessageA(grid, LVM_GETCOLUMNA, static_cast<WPARAM>(column),
+                 reinterpret_cast<LPARAM>(&description));
+  return text;
+}
+
+TEST(ScheduleGrid, HasTwentyFourHourColumnsSixtyPixelsWideAndSevenNumberedDayRows) {
+  DesktopSettingsFile settings;
+  CPellinDlg settingsDialog;
+  DialogScript script;
+  script.then([](HWND dialog) {
+    HWND grid = scheduleGrid(dialog);
+    HWND header = reinterpret_cast<HWND>(::SendMessageA(grid, LVM_GETHEADER, 0, 0));
+    ASSERT_EQ(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 24);
+    for (int column = 0; column < 24; ++column) {
+      EXPECT_EQ(columnTitle(grid, column), std::to_string(column));
+      EXPECT_EQ(::SendMessageA(grid, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0), 60);
+    }
+    ASSERT_EQ(::SendMessageA(grid, LVM_GETITEMCOUNT, 0, 0), 7);
+    // Every cell of the default schedule is Motion; column 0's letter covers the row number.
+    for (int row = 0; row < 7; ++row)
+      for (int column = 0; column < 24; ++column) EXPECT_EQ(cellText(dialog, row, column), "M");
+  });
+  script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
+  EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
+}
+
+TEST(ScheduleGrid, RowsAreThirtyPixelsHighWithFullRowSelectionAsTheOnlyExtendedStyle) {
+  DesktopSettingsFile settings;
+  CPellinDlg settingsDialog;
+  DialogScript script;
+  script.then([](HWND dialog) {
+    HWND grid = scheduleGrid(dialog);
+    RECT first{LVIR_BOUNDS, 0, 0, 0};
+    RECT second{LVIR_BOUNDS, 0, 0, 0};
+    ::SendMessageA(grid, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    ::SendMessageA(grid, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+    // The images set the row to at least 30 pixels; the list may add a line of its own.
+    EXPECT_GE(second.top - first.top, 30);
+    EXPECT_LE(second.top - first.top, 31);
+    EXPECT_EQ(::SendMessageA(grid, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0), LVS_EX_FULLROWSELECT);
+    EXPECT_NE(::SendMessageA(grid, LVM_GETIMAGELIST, LVSIL_SMALL, 0), 0);
+  });
+  script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
+  EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
+}
+
+TEST(ScheduleGrid, MondaysRowIsAtTheTopBesideItsLabel) {
+  DesktopSettingsFile settings;
+  CPellinDlg settingsDialog;
+  DialogScript script;
+  script.then([](HWND dialog) {
+    HWND grid = scheduleGrid(dialog);
+    EXPECT_EQ(::SendMessageA(grid, LVM_GETTOPINDEX, 0, 0), 0);
+    RECT header;
+    ::GetWindowRect(reinterpret_cast<HWND>(::SendMessageA(grid, LVM_GETHEADER, 0, 0)), &header);
+    RECT monday{LVIR_BOUNDS, 0, 0, 0};
+    ::SendMessageA(grid, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&monday));
+    ::MapWindowPoints(grid, nullptr, reinterpret_cast<POINT*>(&monday), 2);
+    EXPECT_EQ(monday.top, header.bottom);
+  });
+  script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
+  EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
+}
+
+TEST(ScheduleGrid, CellsShowTheModeLettersAndNothingForValuesThatAreNoMode) {
+  DesktopSettingsFile settings;
+  _USR_SETTING_ record = defaultRecord();
+  for (int day = 0; day < kDayCount; ++day)
+    for (int hour = 0; hour < kHourCount; ++hour)
+      scheduleCell(record, day, hour) = static_cast<std::int8_t>((day + hour) % 3);
+  scheduleCell(record, 2, 0) = 7;
+  scheduleCell(record, 2, 5) = 7;
+  scheduleCell(record, 6, 23) = -1;
+  settings.write(record);
+
+  CPellinDlg settingsDialog;
+  DialogScript script;
+  script.then([](HWND dialog) {
+    const char* const letters[] = {"-", "C", "M"};
+    for (int day = 0; day < kDayCount; ++day) {
+      for (int hour = 0; hour < kHourCount; ++hour) {
+        if ((day == 2 && (hour == 0 || hour == 5)) || (day == 6 && hour == 23)) continue;
+        EXPECT_EQ(cellText(dialog, day, hour), letters[(day + hour) % 3]) << day << "," << hour;
+      }
+    }
+    // A value that is no mode leaves the row number in column 0 and an empty cell elsewhere.
+    EXPECT_EQ(cellText(dialog, 2, 0), "3");
+    EXPECT_EQ(cellText(dialog, 2, 5), "");
+    EXPECT_EQ(cellText(dialog, 6, 23), "");
+  });
+  script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
+  EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
+}
+
+TEST(ScheduleGrid, TheDialogAnswersEveryChoiceRequestWithOffContinuousAndMotion) {
+  DesktopSettingsFile settings;
+  CPellinDlg settingsDialog;
+  DialogScript script;
+  script.then([](HWND dialog) {
+    for (const WPARAM column : {0u, 7u, 23u}) {
+      CStringList choices;
+      ::SendMessageA(dialog, WM_CELL_CHOICES, column, reinterpret_cast<LPARAM>(&choices));
+      std::vector<std::string> texts;
+      for (POSITION at = choices.GetHeadPosition(); at;) texts.emplace_back(choices.GetNext(at));
+      EXPECT_EQ(texts, (std::vector<std::string>{"-", "C", "M"})) << "column " << column;
+    }
+  });
+  script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
+  EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
+}
+
+}  // namespace

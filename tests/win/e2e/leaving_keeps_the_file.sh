@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Escape, the Cancel button and Enter while a drop-down has the focus all end the program
+# without writing: the settings file keeps every byte.
+source "$(dirname "$0")/lib.sh"
+e2e_begin
+
+craft_record "1 0 2 0 1 0 1 0 3 1 2" "$(repeat 1 168)"
+reference="$stash/reference"
+cp "$settings" "$reference"
+
+expect_file_untouched() {
+  cmp -s "$settings" "$reference" || fail "the settings file changed after $1"
+  [ ! -e "$settings.tmp" ] || fail "a temporary file was left after $1"
+}
+
+start_program
+open_drop_down 1009
+press Down Return
+wait_until 5 "the resolution changed" control_text_is 1009 "2304*1296 30F"
+press Escape
+expect_program_ends
+expect_file_untouched "Escape"
+
+start_program
+click_cell 0 0
+press minus Return
+wait_until 5 "the cell changed" cell_text_is 0 0 "-"
+click_control "$dialog_caption" 1006
+expect_program_ends
+expect_file_untouched "Cancel"
+
+start_program
+click_control "$dialog_caption" 1017
+press Return
+expect_program_ends
+expect_file_untouched "Enter in a drop-down"
+echo "e2e $e2e_name: passed"

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the Windows program and runs it under Wine in the private prefix; with no DISPLAY it runs on a private Xvfb, saves a screenshot to build/ and closes the program.
+set -euo pipefail
+wine_root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$wine_root/tools/lib/xvfb.sh"
+source "$wine_root/tools/lib/wine.sh"
+source "$wine_root/tools/lib/windows-program.sh"
+
+build_windows_program
+
+if [ -n "${DISPLAY:-}" ]; then
+  prepare_wine_prefix
+  echo "run: opening the settings dialog; OK writes $(wine_desktop)/Kestrune.txt"
+  exec wine "$windows_program"
+fi
+
+trap 'stop_wineserver; stop_xvfb' EXIT
+start_xvfb
+prepare_wine_prefix
+picture="$wine_root/build/kestrune-win.png"
+picture_windows_program "$picture"
+echo "run: no display here, so the program ran on a private one and was closed again."
+echo "run: screenshot: $picture"

@@ -1,0 +1,233 @@
+#include "PellinDlg.h"
+
+#include <ctime>
+#include <string>
+
+namespace {
+
+// Which drop-down shows which menu choice, in slot order.
+constexpr int kDropDownOfSlot[kSlotCount] = {
+    IDC_RESOLUTION,   IDC_LOOP_LENGTH,     IDC_EXPOSURE,       IDC_ROTATE,
+    IDC_BEEP,         IDC_RECORD_LED,      IDC_DISPLAY_STATUS, IDC_REC_AUDIO,
+    IDC_PIR_INTERVAL, IDC_PIR_SENSITIVITY, IDC_DATE_FORMAT,
+};
+
+// The cell letters of the schedule modes, indexed by mode; also the grid's drop-down choices.
+constexpr const char* kCellLetters[] = {"-", "C", "M"};
+
+constexpr UINT kClockPeriodMs = 500;
+constexpr int kHourColumnWidth = 60;
+// The grid's rows are as high as the images of its small-image list, which are never drawn.
+constexpr int kRowImageWidth = 1;
+constexpr int kRowImageHeight = 30;
+
+// The clock's strftime format for a selection of the date-format drop-down.
+const char* ClockFormat(LRESULT dateFormat) {
+  switch (dateFormat) {
+    case 1:
+      return "%m/%d/%Y, %H:%M:%S";
+    case 2:
+      return "%d/%m/%Y, %H:%M:%S";
+    default:
+      return "%Y/%m/%d, %H:%M:%S";
+  }
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CPellinDlg, CDialog)
+  ON_WM_SYSCOMMAND()
+  ON_WM_PAINT()
+  ON_WM_QUERYDRAGICON()
+  ON_MESSAGE(WM_CELL_CHOICES, &CPellinDlg::OnCellChoices)
+  ON_WM_DEVICECHANGE()
+  ON_WM_TIMER()
+  ON_BN_CLICKED(IDC_CANCEL, &CDialog::OnCancel)
+  ON_BN_CLICKED(IDC_OK, &CPellinDlg::OnOkClicked)
+END_MESSAGE_MAP()
+
+// Called by the application before the dialog runs; the record starts all zero.
+CPellinDlg::CPellinDlg(CWnd* parent)
+    : CDialog(IDD, parent),
+      m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+
+// Called when the application is done with the dialog.
+CPellinDlg::~CPellinDlg() = default;
+
+// Called from CDialog::OnInitDialog: attaches the grid to its control before set-up.
+void CPellinDlg::DoDataExchange(CDataExchange* exchange) {
+  CDialog::DoDataExchange(exchange);
+  DDX_Control(exchange, IDC_SCHEDULE_GRID, m_grid);
+}
+
+// Called before the dialog is displayed.
+BOOL CPellinDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+
+  AddAboutItem();
+  SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+  SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+
+  BindDeviceLibrary();
+  m_connectedDrive = 0;
+  RegisterDeviceNotices();
+
+  // A missing, unreadable or foreign file shows the defaults, without a word.
+  RecordCodec::loadSettingsFile(m_setting, RecordCodec::windowsProfile);
+  RecordCodec::clampSettings(m_setting);
+  FillDropDowns();
+
+  // The clock stays empty until the first tick.
+  ::SetTimer(m_hWnd, IDT_CLOCK, kClockPeriodMs, nullptr);
+
+  SetUpGrid();
+  // The focus goes to the first control in tab order, the OK button.
+  return TRUE;
+}
+
+// Called at set-up: appends the About item to the system menu.
+void CPellinDlg::AddAboutItem() {
+  HMENU systemMenu = ::GetSystemMenu(m_hWnd, FALSE);
+  if (!systemMenu) return;
+  CString about;
+  about.LoadString(IDS_ABOUTBOX);
+  if (about.IsEmpty()) return;
+  ::AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, about);
+}
+
+// Called at set-up, after the load: shows each slot of the record in its drop-down.
+void CPellinDlg::FillDropDowns() {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    HWND dropDown = ::GetDlgItem(m_hWnd, kDropDownOfSlot[slot]);
+    ::SendMessageA(dropDown, CB_RESETCONTENT, 0, 0);
+    // Inserting at each text's own index keeps the choice order despite the sorted style.
+    const auto texts = choiceTexts(static_cast<SettingSlot>(slot));
+    for (std::size_t index = 0; index < texts.size(); ++index)
+      ::SendMessageA(dropDown, CB_INSERTSTRING, index, reinterpret_cast<LPARAM>(texts[index]));
+    // A negative value (no choice) leaves the drop-down without a selection.
+    const INT_PTR value = m_setting.setting[slot];
+    ::SendMessageA(dropDown, CB_SETCURSEL, static_cast<WPARAM>(value), 0);
+  }
+}
+
+// Called at set-up: 24 hour columns and 7 day rows showing the schedule's letters.
+void CPellinDlg::SetUpGrid() {
+  CImageList rowHeight;
+  rowHeight.Create(kRowImageWidth, kRowImageHeight, ILC_COLOR, 1, 1);
+
+  for (int hour = 0; hour < kHourCount; ++hour) {
+    const std::string title = std::to_string(hour);
+    m_grid.InsertColumn(hour, title.c_str(), LVCFMT_LEFT);
+    m_grid.SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(hour), kHourColumnWidth);
+    m_grid.SetChoiceColumn(hour, true);
+  }
+
+  // The list destroys its image lists with itself, so it keeps this one for its whole life.
+  m_grid.SetImageList(&rowHeight, LVSIL_SMALL);
+  rowHeight.Detach();
+
+  // Column 0 is edited with the drop-down like the others; the lock refuses the list's own
+  // label editing, which only ever concerns column 0.
+  m_grid.SetLockedColumn(0, true);
+  m_grid.SetDropDownVScroll(true);
+  // Full-row selection as the only extended style: no grid lines.
+  m_grid.SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
+
+  for (int day = 0; day < kDayCount; ++day) {
+    const std::string rowNumber = std::to_string(day + 1);
+    m_grid.InsertItem(LVIF_TEXT | LVIF_STATE, day, rowNumber.c_str(), LVIS_SELECTED | LVIS_FOCUSED,
+                      LVIS_SELECTED | LVIS_FOCUSED, 0, 0);
+    for (int hour = 0; hour < kHourCount; ++hour) {
+      // A value that is no mode leaves the cell as it is: the row number, or empty.
+      const std::int8_t mode = scheduleCell(m_setting, day, hour);
+      if (mode >= Off && mode <= Motion) m_grid.SetItemText(day, hour, kCellLetters[mode]);
+    }
+  }
+  // Some list views scroll to the last focused row as it is inserted; Monday's row belongs at the
+  // top, beside its label.
+  m_grid.SendMessage(LVM_ENSUREVISIBLE, 0, FALSE);
+}
+
+// Called for every system menu command, the About item's included.
+void CPellinDlg::OnSysCommand(UINT command, LPARAM lParam) {
+  // The About item has no box to show: like every other command it takes the standard course,
+  // where nothing answers it.
+  CDialog::OnSysCommand(command, lParam);
+}
+
+// Called when the dialog needs painting; minimised, it shows its icon.
+void CPellinDlg::OnPaint() {
+  if (!IsIconic()) {
+    CDialog::OnPaint();
+    return;
+  }
+  CPaintDC dc(this);
+  SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+  CRect client;
+  GetClientRect(&client);
+  const int x = (client.Width() - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+  const int y = (client.Height() - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+  dc.DrawIcon(x, y, m_hIcon);
+}
+
+// Called when the minimised dialog is dragged.
+HCURSOR CPellinDlg::OnQueryDragIcon() {
+  return static_cast<HCURSOR>(m_hIcon);
+}
+
+// Called when the grid is about to open a drop-down over a cell: every cell offers the modes.
+LRESULT CPellinDlg::OnCellChoices(WPARAM, LPARAM choices) {
+  auto* texts = reinterpret_cast<CStringList*>(choices);
+  for (const char* letter : kCellLetters) texts->AddTail(letter);
+  return 0;
+}
+
+// Called every half second by the clock's timer, the dialog's only one.
+void CPellinDlg::OnTimer(UINT_PTR) {
+  const __time64_t now = _time64(nullptr);
+  std::tm local{};
+  char text[128] = {};
+  // The order follows the date-format drop-down as it is now, saved or not.
+  const LRESULT dateFormat = ::SendDlgItemMessageA(m_hWnd, IDC_DATE_FORMAT, CB_GETCURSEL, 0, 0);
+  if (_localtime64_s(&local, &now) == 0)
+    std::strftime(text, sizeof text, ClockFormat(dateFormat), &local);
+  SetDlgItemTextA(IDC_CLOCK, text);
+}
+
+// Called when the OK button is clicked.
+void CPellinDlg::OnOkClicked() {
+  CollectChoices();
+  const RecordCodec::SaveResult saved =
+      RecordCodec::saveSettingsFile(m_setting, RecordCodec::windowsProfile);
+  if (!saved) {
+    // The dialog stays open with every choice, so the user can mend the cause and press OK
+    // again, or cancel.
+    MessageBox(saved.describe().c_str(), nullptr, MB_OK | MB_ICONERROR);
+    return;
+  }
+  MessageBox("Finish!");
+  CDialog::OnOK();
+}
+
+// Called on OK, before the save: copies the controls into the record.
+void CPellinDlg::CollectChoices() {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    // The save writes the hidden recording-audio choice as ON whatever it shows.
+    if (slot == static_cast<int>(SettingSlot::RecAudio)) continue;
+    // No selection (-1) is kept as the byte 0xFF, "no choice"; typed text is never read.
+    const LRESULT selection =
+        ::SendDlgItemMessageA(m_hWnd, kDropDownOfSlot[slot], CB_GETCURSEL, 0, 0);
+    m_setting.setting[slot] = static_cast<std::int8_t>(selection & 0xFF);
+  }
+  // Exactly "-" and "C" are Off and Continuous; any other text, an empty cell or a row number
+  // included, is Motion.
+  for (int day = 0; day < kDayCount; ++day) {
+    for (int hour = 0; hour < kHourCount; ++hour) {
+      const CString text = m_grid.GetItemText(day, hour);
+      scheduleCell(m_setting, day, hour) = text == kCellLetters[Off]          ? Off
+                                           : text == kCellLetters[Continuous] ? Continuous
+                                                                              : Motion;
+    }
+  }
+}

@@ -1,0 +1,63 @@
+// The settings dialog: the camera's menu choices as drop-downs, the weekly schedule as a grid and
+// a clock; OK writes the settings file to the desktop.
+#pragma once
+
+#include <cstdint>
+
+#include "framework/framework.h"
+#include "grid/combo_list_ctrl.h"
+#include "record_codec.h"
+#include "resource.h"
+#include "usr_setting.h"
+
+class CPellinDlg : public CDialog {
+ public:
+  explicit CPellinDlg(CWnd* parent = nullptr);
+  ~CPellinDlg() override;
+
+  enum { IDD = IDD_KESTRUNE_DIALOG };
+
+ protected:
+  // Called from CDialog::OnInitDialog: attaches the grid to its control.
+  void DoDataExchange(CDataExchange* exchange) override;
+  // Called before the dialog is displayed.
+  BOOL OnInitDialog() override;
+
+  // Called for every system menu command, the About item's included.
+  void OnSysCommand(UINT command, LPARAM lParam);
+  // Called when the dialog needs painting.
+  void OnPaint();
+  // Called when the minimised dialog is dragged: the picture to show.
+  HCURSOR OnQueryDragIcon();
+  // Called when the grid is about to open a drop-down over a cell.
+  LRESULT OnCellChoices(WPARAM column, LPARAM choices);
+  // Called when a storage volume arrives or goes away.
+  BOOL OnDeviceChange(UINT event, DWORD_PTR data);
+  // Called every half second by the clock's timer.
+  void OnTimer(UINT_PTR timer);
+  // Called when the OK button is clicked.
+  void OnOkClicked();
+
+ private:
+  //--- Set-up steps
+  void AddAboutItem();
+  // Binds the camera device library's entry points by name.
+  void BindDeviceLibrary();
+  // Asks for volume arrival and removal notices for this window.
+  void RegisterDeviceNotices();
+  void FillDropDowns();
+  void SetUpGrid();
+
+  //--- OK
+  // Copies the drop-down selections and the grid's cell letters into the record.
+  void CollectChoices();
+
+  // The drive the device library accepted, 1 to 26 for A: to Z:; 0 for none.
+  std::int32_t m_connectedDrive = 0;
+  // The settings being edited: filled at set-up, read on OK; the controls hold the live values.
+  _USR_SETTING_ m_setting{};
+  CComboListCtrl m_grid;
+  HICON m_hIcon;
+
+  DECLARE_MESSAGE_MAP()
+};

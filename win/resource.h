@@ -1,0 +1,34 @@
+// Identifiers of the settings dialog's resources and controls.
+#pragma once
+
+#define IDS_ABOUTBOX 101
+#define IDD_KESTRUNE_DIALOG 102
+#define IDR_MAINFRAME 128
+
+// The About item in the dialog's system menu.
+#define IDM_ABOUTBOX 0x0010
+
+// The clock's timer.
+#define IDT_CLOCK 10
+
+// Addressed by the device link; the dialog has no such control, so its words are shown nowhere.
+#define IDC_DEVICE_STATUS 1001
+#define IDC_CLOCK 1004
+#define IDC_OK 1005
+#define IDC_CANCEL 1006
+#define IDC_RESOLUTION 1009
+#define IDC_LOOP_LENGTH 1010
+#define IDC_EXPOSURE 1011
+#define IDC_ROTATE 1012
+#define IDC_BEEP 1013
+#define IDC_RECORD_LED 1014
+#define IDC_DISPLAY_STATUS 1015
+#define IDC_REC_AUDIO 1016
+#define IDC_PIR_INTERVAL 1017
+#define IDC_PIR_SENSITIVITY 1018
+#define IDC_SCHEDULE_GRID 1019
+#define IDC_DATE_FORMAT 1020
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
