@@ -176,11 +176,21 @@ HCURSOR CPellinDlg::OnQueryDragIcon() {
   return static_cast<HCURSOR>(m_hIcon);
 }
 
-// Called when the grid is about to open a drop-down over a cell: every cell offers the modes.
+// Called when the grid is about to open a drop-down over a cell. The click that asks has just
+// given the grid the focus; a request while the focus is elsewhere gets no choices.
 LRESULT CPellinDlg::OnCellChoices(WPARAM, LPARAM choices) {
   auto* texts = reinterpret_cast<CStringList*>(choices);
-  for (const char* letter : kCellLetters) texts->AddTail(letter);
-  return 0;
+  texts->RemoveAll();
+  const HWND focus = ::GetFocus();
+  if (!focus) return 1;
+  RECT focusRect{};
+  RECT gridRect{};
+  ::GetWindowRect(focus, &focusRect);
+  ::GetWindowRect(m_grid.m_hWnd, &gridRect);
+  const POINT corner{focusRect.left, focusRect.top};
+  if (::PtInRect(&gridRect, corner))
+    for (const char* letter : kCellLetters) texts->AddTail(letter);
+  return 1;
 }
 
 // Called every half second by the clock's timer, the dialog's only one.

@@ -114,18 +114,36 @@ TEST(ScheduleGrid, CellsShowTheModeLettersAndNothingForValuesThatAreNoMode) {
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
 }
 
-TEST(ScheduleGrid, TheDialogAnswersEveryChoiceRequestWithOffContinuousAndMotion) {
+// The dialog's answer to a choice request for a column, starting from a list that holds "x".
+std::vector<std::string> askChoices(HWND dialog, WPARAM column) {
+  CStringList choices;
+  choices.AddTail("x");
+  ::SendMessageA(dialog, WM_CELL_CHOICES, column, reinterpret_cast<LPARAM>(&choices));
+  std::vector<std::string> texts;
+  for (POSITION at = choices.GetHeadPosition(); at;) texts.emplace_back(choices.GetNext(at));
+  return texts;
+}
+
+TEST(ScheduleGrid, WhenTheGridHasTheFocusThenEveryColumnIsOfferedOffContinuousAndMotion) {
   DesktopSettingsFile settings;
   CPellinDlg settingsDialog;
   DialogScript script;
   script.then([](HWND dialog) {
-    for (const WPARAM column : {0u, 7u, 23u}) {
-      CStringList choices;
-      ::SendMessageA(dialog, WM_CELL_CHOICES, column, reinterpret_cast<LPARAM>(&choices));
-      std::vector<std::string> texts;
-      for (POSITION at = choices.GetHeadPosition(); at;) texts.emplace_back(choices.GetNext(at));
-      EXPECT_EQ(texts, (std::vector<std::string>{"-", "C", "M"})) << "column " << column;
-    }
+    ::SetFocus(::GetDlgItem(dialog, IDC_SCHEDULE_GRID));
+    for (const WPARAM column : {0u, 7u, 23u})
+      EXPECT_EQ(askChoices(dialog, column), (std::vector<std::string>{"-", "C", "M"})) << column;
+  });
+  script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
+  EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
+}
+
+TEST(ScheduleGrid, WhenTheFocusIsOutsideTheGridThenAChoiceRequestGetsAnEmptyList) {
+  DesktopSettingsFile settings;
+  CPellinDlg settingsDialog;
+  DialogScript script;
+  script.then([](HWND dialog) {
+    ::SetFocus(::GetDlgItem(dialog, IDC_OK));
+    EXPECT_TRUE(askChoices(dialog, 3).empty());
   });
   script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
