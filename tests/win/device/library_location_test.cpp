@@ -29,6 +29,8 @@ int connectedDriveAfterAnArrival() {
     clickButton(dialog, IDC_CANCEL);
   });
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
+  // A missing library is not reported.
+  EXPECT_TRUE(script.boxes().empty());
   return settingsDialog.ConnectedDrive();
 }
 

@@ -19,6 +19,8 @@ TEST(DeviceLibraryWithoutConnect, TheOtherNamesAreBoundAndAnArrivingDriveIsLeftA
     clickButton(dialog, IDC_CANCEL);
   });
   ASSERT_EQ(script.run(settingsDialog), IDCANCEL);
+  // A missing name is not reported.
+  EXPECT_TRUE(script.boxes().empty());
   EXPECT_EQ(answer, 0);
   EXPECT_EQ(settingsDialog.ConnectedDrive(), 0);
 
