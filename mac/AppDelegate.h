@@ -54,7 +54,7 @@
 - (void)readSetting;
 - (void)fillDefault;
 - (void)fillSeting;
-- (void)showAlert:(NSString*)message;
+- (void)showAlert:(NSString*)message detail:(NSString*)detail;
 - (NSString*)saveSetting;
 - (void)OnTimer:(NSTimer*)timer;
 - (IBAction)okBtnClick:(id)sender;

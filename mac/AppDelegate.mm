@@ -104,9 +104,10 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 }
 
 // Called to tell the user something; returns once the alert is dismissed.
-- (void)showAlert:(NSString*)message {
+- (void)showAlert:(NSString*)message detail:(NSString*)detail {
   NSAlert* alert = [[NSAlert alloc] init];
   [alert setMessageText:message];
+  [alert setInformativeText:detail];
   [alert addButtonWithTitle:@"OK"];
   [alert runModal];
   KESTRUNE_RELEASE(alert);
@@ -143,10 +144,11 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 - (IBAction)okBtnClick:(id)sender {
   NSString* failure = [self saveSetting];
   if (failure != nil) {
-    [self showAlert:failure];
+    [self showAlert:@"The settings were not saved" detail:failure];
     return;
   }
-  [self showAlert:@"Finish"];
+  [self showAlert:@"Finish"
+           detail:[NSString stringWithFormat:@"The settings were saved to %@.", savePath]];
   [NSApp terminate:self];
 }
 
