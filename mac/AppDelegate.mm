@@ -44,7 +44,11 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 @synthesize timeLab, mtableView, savePath, window;
 
 // Called when the application has finished starting; the window was set up in awakeFromNib.
+// The window takes the keyboard at once, so that the first click into it is a click and is
+// not spent on making it the key window.
 - (void)applicationDidFinishLaunching:(NSNotification*)notification {
+  [NSApp activateIgnoringOtherApps:YES];
+  [window makeKeyAndOrderFront:self];
 }
 
 // Called just before the application ends.

@@ -54,13 +54,26 @@ cell_point() {
   echo "$((x + 1 + hour * column + column / 2)) $((y + 1 + header + day * row + row / 2))"
 }
 
-# True when a control shows more than its background: some text has been drawn there.
-control_shows_text() {
-  local x y w h colours
+# The inside of a control as the screen shows it, as "colour-count signature".
+control_picture() {
+  local x y w h
   read -r x y w h <<<"$(screen_rect "$1")"
   [ -n "${h:-}" ] || return 1
-  colours=$(import -window root -crop "$((w - 8))x$((h - 8))+$((x + 4))+$((y + 4))" -format '%k' info: 2>/dev/null)
+  import -window root -crop "$((w - 8))x$((h - 8))+$((x + 4))+$((y + 4))" -format '%k %#' info: 2>/dev/null
+}
+
+# True when a control shows more than its background: some text has been drawn there.
+control_shows_text() {
+  local colours
+  read -r colours _ <<<"$(control_picture "$1")"
   [ "${colours:-0}" -gt 2 ]
+}
+
+# True when a control no longer shows the given picture.
+control_picture_changed() {
+  local now
+  now=$(control_picture "$1") || return 1
+  [ "$now" != "$2" ]
 }
 
 window_has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$(mac_window)" ]; }

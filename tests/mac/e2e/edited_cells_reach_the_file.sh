@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Schedule cells edited in the table reach the file that OK writes: "C" is stored as 1, "O" as
+# 0, and any other text as Motion. The file goes to the desktop that the user-dirs file names.
+source "$(dirname "$0")/lib.sh"
+e2e_begin
+
+mkdir -p "$HOME/.config" "$HOME/Bureau"
+echo 'XDG_DESKTOP_DIR="$HOME/Bureau"' >"$HOME/.config/user-dirs.dirs"
+settings="$HOME/Bureau/Kestrune.txt"
+schedule=($(repeat 1 168))
+craft_record ours "3 1 3 1 0 0 0 0 1 0 1" "${schedule[*]}"
+
+start_app
+edit_cell 2 5 C
+edit_cell 4 10 O
+edit_cell 6 23 x
+click_control okButton
+dismiss_alert
+expect_app_ends
+
+expect_sealed_record
+schedule[2 * 24 + 5]=1
+schedule[4 * 24 + 10]=0
+schedule[6 * 24 + 23]=2
+expect_bytes "schedule" 147 168 "${schedule[*]}"
+[ ! -e "$desktop/Kestrune.txt" ] || fail "the file went to ~/Desktop, not to the user's desktop"
+echo "e2e $e2e_name: passed"
