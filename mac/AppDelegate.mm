@@ -146,6 +146,8 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 // Called by the OK button and Return: saves, says "Finish" and ends. When the file cannot be
 // written the user is told why and the window stays open with the choices made.
 - (IBAction)okBtnClick:(id)sender {
+  // A schedule cell still being edited (Return presses OK) goes into the record first.
+  [[mtableView window] makeFirstResponder:nil];
   NSString* failure = [self saveSetting];
   if (failure != nil) {
     [self showAlert:@"The settings were not saved" detail:failure];

@@ -30,9 +30,10 @@ gnustep_poll() {
 }
 
 # The daemons announce themselves by a file named for their port name in base64.
-gnustep_port_named() {
-  [ -e "/tmp/GNUstepSecure$(id -u)/NSMessagePort/names/$(printf '%s' "$1" | base64)" ]
+gnustep_port_file() {
+  echo "/tmp/GNUstepSecure$(id -u)/NSMessagePort/names/$(printf '%s' "$1" | base64)"
 }
+gnustep_port_named() { [ -e "$(gnustep_port_file "$1")" ]; }
 
 # Mounts a throwaway home and state folder and starts the daemons; the log goes to the file.
 gnustep_begin_session() {
@@ -48,7 +49,14 @@ gnustep_begin_session() {
   gnustep_mounts=("/tmp/GNUstepSecure$uid" "$passwd_home")
   export HOME=$passwd_home
   unset XDG_CONFIG_HOME TMPDIR
-  echo "gnustep: private home $HOME, starting gdnc and gpbs"
+  echo "gnustep: private home $HOME"
+  gnustep_start_daemons "$log"
+}
+
+# Starts gdnc and gpbs and waits until both answer by name.
+gnustep_start_daemons() {
+  local log=$1
+  echo "gnustep: starting gdnc and gpbs"
   gdnc --no-fork >>"$log" 2>&1 &
   gnustep_gdnc_pid=$!
   gpbs --no-fork >>"$log" 2>&1 &
@@ -60,9 +68,9 @@ gnustep_begin_session() {
   fi
 }
 
-# Stops the daemons by PID, pasteboard first, and removes the throwaway folders.
-gnustep_end_session() {
-  local pid mounted
+# Stops the daemons by PID, pasteboard first.
+gnustep_stop_daemons() {
+  local pid
   for pid in "$gnustep_gpbs_pid" "$gnustep_gdnc_pid"; do
     if [ -n "$pid" ]; then
       kill "$pid" 2>/dev/null || true
@@ -71,6 +79,14 @@ gnustep_end_session() {
   done
   gnustep_gpbs_pid=""
   gnustep_gdnc_pid=""
+  # The session's state folder is its own, so the names of the stopped daemons can go with them.
+  rm -f "$(gnustep_port_file GDNCServer)" "$(gnustep_port_file GNUstepGSPasteboardServer)"
+}
+
+# Stops the daemons and removes the throwaway folders.
+gnustep_end_session() {
+  local mounted
+  gnustep_stop_daemons
   for mounted in "${gnustep_mounts[@]}"; do umount "$mounted" 2>/dev/null || true; done
   gnustep_mounts=()
   if [ -n "$gnustep_scratch" ]; then

@@ -14,13 +14,12 @@ expect_file_untouched() {
 }
 
 start_app
-edit_cell 0 0 O
+edit_cell 0 0 O Tab
 click_control cancelButton
 expect_app_ends
 expect_file_untouched "Cancel"
 
 start_app
-edit_cell 3 12 C
 press Escape
 expect_app_ends
 expect_file_untouched "Escape"

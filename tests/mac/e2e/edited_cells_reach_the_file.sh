@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Schedule cells edited in the table reach the file that OK writes: "C" is stored as 1, "O" as
-# 0, and any other text as Motion. The file goes to the desktop that the user-dirs file names.
+# 0, and any other text as Motion; an edit that Return ends is saved too. The file goes to the desktop that the user-dirs file names.
 source "$(dirname "$0")/lib.sh"
 e2e_begin
 
@@ -11,10 +11,10 @@ schedule=($(repeat 1 168))
 craft_record ours "3 1 3 1 0 0 0 0 1 0 1" "${schedule[*]}"
 
 start_app
-edit_cell 2 5 C
-edit_cell 4 10 O
-edit_cell 6 23 x
-click_control okButton
+edit_cell 2 5 C Tab
+edit_cell 4 10 O Tab
+# Return ends the last edit and presses OK, which takes the edit before it saves.
+edit_cell 6 23 x Return
 dismiss_alert
 expect_app_ends
 
