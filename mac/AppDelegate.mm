@@ -43,9 +43,8 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 @synthesize com1, com2, com3, com4, com5, com6, com7, com8, com9, com10, com11;
 @synthesize timeLab, mtableView, savePath, window;
 
-// Called when the application has finished starting; the window was set up in awakeFromNib.
-// The window takes the keyboard at once, so that the first click into it is a click and is
-// not spent on making it the key window.
+// Called when the application has finished starting: the window, set up in awakeFromNib, is
+// shown in front with the keyboard, so that Return and Escape reach its buttons at once.
 - (void)applicationDidFinishLaunching:(NSNotification*)notification {
   [NSApp activateIgnoringOtherApps:YES];
   [window makeKeyAndOrderFront:self];
