@@ -1,7 +1,9 @@
 # Sourced: a private GNUstep session for the application. GNUstep keeps per-user state under
 # the passwd home (not $HOME) and in /tmp/GNUstepSecure<uid>; a session hides both behind
 # throwaway folders in a mount namespace of its own, and runs the gdnc and gpbs daemons itself,
-# so that nothing outlives it. Sessions take a lock, so two never overlap on one machine.
+# so that nothing outlives it. Sessions take a lock, so two never overlap on one machine; a
+# script that opens a session takes it itself, so don't wrap such a script (or ctest) in flock
+# on the same file: it would wait for its own caller.
 
 gnustep_lock=/tmp/kestrune-gnustep.lock
 gnustep_scratch=""
