@@ -5,6 +5,9 @@
 # script that opens a session takes it itself, so don't wrap such a script (or ctest) in flock
 # on the same file: it would wait for its own caller.
 
+# shellcheck source=poll.sh
+source "$(dirname "${BASH_SOURCE[0]}")/poll.sh"
+
 gnustep_lock=/tmp/kestrune-gnustep.lock
 gnustep_scratch=""
 gnustep_mounts=()
@@ -18,17 +21,6 @@ gnustep_enter_private_namespace() {
   export KESTRUNE_GNUSTEP_NAMESPACE=1
   echo "gnustep: waiting for $gnustep_lock, then a private mount namespace"
   exec flock -w 300 "$gnustep_lock" unshare --mount --propagation private bash "$@"
-}
-
-# Polls a command every 50 ms for at most the given seconds.
-gnustep_poll() {
-  local seconds=$1 step
-  shift
-  for ((step = 0; step < seconds * 20; step++)); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.05
-  done
-  return 1
 }
 
 # The daemons announce themselves by a file named for their port name in base64.
@@ -63,8 +55,8 @@ gnustep_start_daemons() {
   gnustep_gdnc_pid=$!
   gpbs --no-fork >>"$log" 2>&1 &
   gnustep_gpbs_pid=$!
-  if ! gnustep_poll 20 gnustep_port_named GDNCServer ||
-    ! gnustep_poll 20 gnustep_port_named GNUstepGSPasteboardServer; then
+  if ! poll_until 20 gnustep_port_named GDNCServer ||
+    ! poll_until 20 gnustep_port_named GNUstepGSPasteboardServer; then
     echo "gnustep: the daemons did not start; see $log" >&2
     return 1
   fi

@@ -86,7 +86,7 @@ picture_mac_app() {
   echo "mac: starting Kestrune.app on display $DISPLAY"
   "$mac_app" "${mac_app_arguments[@]}" </dev/null >>"$log" 2>&1 &
   pid=$!
-  if ! gnustep_poll 30 mac_window || ! gnustep_poll 10 control_shows_text timeLab; then
+  if ! poll_until 30 mac_window || ! poll_until 10 control_shows_text timeLab; then
     echo "mac: the window did not appear; see $log" >&2
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
@@ -95,9 +95,9 @@ picture_mac_app() {
   mkdir -p "$(dirname "$picture")"
   import -window "$(mac_window)" "$picture"
   echo "mac: picture of the window saved to $picture"
-  gnustep_poll 10 window_has_focus || true
+  poll_until 10 window_has_focus || true
   xdotool key Escape
-  if ! gnustep_poll 20 eval "! kill -0 $pid"; then
+  if ! poll_until 20 eval "! kill -0 $pid"; then
     echo "mac: the application did not close; ending it" >&2
     kill "$pid" 2>/dev/null || true
   fi

@@ -1,6 +1,9 @@
 # Sourced: starts the built Windows program under Wine on the current display, takes a picture of
 # its dialog and closes it again. Needs tools/lib/xvfb.sh and tools/lib/wine.sh set up first.
 
+# shellcheck source=poll.sh
+source "$(dirname "${BASH_SOURCE[0]}")/poll.sh"
+
 windows_build="$wine_root/build/windows"
 windows_program="$windows_build/win/kestrune-win.exe"
 windows_probe="$windows_build/tests/win/e2e/kestrune-probe.exe"
@@ -11,17 +14,6 @@ build_windows_program() {
   (cd "$wine_root" && cmake --preset windows >"$wine_root/build/windows-configure.log" 2>&1) ||
     { cat "$wine_root/build/windows-configure.log"; return 1; }
   (cd "$wine_root" && cmake --build --preset windows -j2 --target kestrune-win kestrune-probe)
-}
-
-# Polls a command every 50 ms for at most the given seconds.
-poll_until() {
-  local seconds=$1 step
-  shift
-  for ((step = 0; step < seconds * 20; step++)); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.05
-  done
-  return 1
 }
 
 dialog_window() { xdotool search --onlyvisible --name '^Kestrune$' | head -n1; }

@@ -16,6 +16,8 @@ gnustep_enter_private_namespace "$0" "$@"
 source "$e2e_root/tools/lib/xvfb.sh"
 # shellcheck source=../../../tools/lib/mac-app.sh
 source "$e2e_root/tools/lib/mac-app.sh"
+# shellcheck source=../../e2e/scenario.sh
+source "$e2e_root/tests/e2e/scenario.sh"
 mac_app=$2
 
 step_seconds=0.05
@@ -58,30 +60,6 @@ e2e_end() {
   exit "$status"
 }
 
-# Keeps a picture of the screen, says what went wrong and ends the scenario.
-fail() {
-  local shot
-  shot="$e2e_shots/$e2e_name-$(date +%Y%m%d-%H%M%S)-$$.png"
-  import -window root "$shot" 2>/dev/null || true
-  echo "e2e $e2e_name: FAILED: $*" >&2
-  echo "e2e $e2e_name: screenshot $shot" >&2
-  exit 1
-}
-
-#--- Waiting
-
-# Runs a command every step until it succeeds; fails the scenario after the given seconds.
-wait_until() {
-  local seconds=$1 what=$2
-  shift 2
-  local steps step
-  steps=$(awk -v s="$seconds" -v d="$step_seconds" 'BEGIN { printf "%d", s / d }')
-  for ((step = 0; step < steps; step++)); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep "$step_seconds"
-  done
-  fail "timed out waiting until $what"
-}
 
 visible_windows() { xdotool search --onlyvisible --name '.' 2>/dev/null | sort; }
 alert_window() { xdotool search --onlyvisible --name '^Alert$' | head -n1; }
@@ -171,75 +149,3 @@ dismiss_alert() {
   wait_until 10 "the alert is gone" no_alert_shown
 }
 
-#--- The settings file
-
-# The bytes of a file from an offset, as decimal numbers separated by single blanks.
-bytes_at() {
-  od -An -v -tu1 -j "$2" -N "$3" "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'
-}
-
-word_at() {
-  od -An -v -tu4 -j "$2" -N 4 "$1" | tr -d ' '
-}
-
-repeat() {
-  local value=$1 count=$2 out=() i
-  for ((i = 0; i < count; i++)); do out+=("$value"); done
-  echo "${out[*]}"
-}
-
-expect_bytes() {
-  local what=$1 offset=$2 count=$3 expected=$4 actual
-  actual=$(bytes_at "$settings" "$offset" "$count")
-  [ "$actual" = "$expected" ] || fail "$what at $offset: got '$actual', expected '$expected'"
-}
-
-# A tag's bytes: its seven letters and a zero, each raised by the shift.
-encoded_tag() {
-  local text=$1 shift=$2 out=() i code
-  for ((i = 0; i < 7; i++)); do
-    printf -v code '%d' "'${text:i:1}"
-    out+=($(((code + shift) % 256)))
-  done
-  out+=($((shift % 256)))
-  echo "${out[*]}"
-}
-
-# Checks that the file is a sealed record: size, tags, filler ranges, stamp and no audio.
-expect_sealed_record() {
-  [ -f "$settings" ] || fail "no settings file was written"
-  local size byte year month
-  size=$(stat -c %s "$settings")
-  [ "$size" -eq 476 ] || fail "the settings file holds $size bytes"
-  expect_bytes "opening tag" 128 8 "$(encoded_tag Tambrel 21)"
-  expect_bytes "closing tag" 340 8 "$(encoded_tag Vorplex 13)"
-  for byte in $(bytes_at "$settings" 0 128); do
-    [ "$byte" -ge 86 ] && [ "$byte" -le 116 ] || fail "leading filler byte $byte out of range"
-  done
-  for byte in $(bytes_at "$settings" 348 128); do
-    [ "$byte" -ge 51 ] && [ "$byte" -le 117 ] || fail "trailing filler byte $byte out of range"
-  done
-  year=$(word_at "$settings" 316)
-  month=$(word_at "$settings" 320)
-  [ "$year" -ge 2000 ] && [ "$year" -le 9999 ] || fail "stamped year $year"
-  [ "$month" -ge 1 ] && [ "$month" -le 12 ] || fail "stamped month $month"
-  expect_bytes "REC Audio" 143 1 0
-}
-
-# Writes a 476-byte file: the given filler byte, both tags as written or, with "foreign", as
-# no program of ours writes them, eleven choices and 168 schedule values (decimal, negative
-# values as their byte).
-craft_record() {
-  local tags=$1 choices=$2 schedule=$3 bytes=() value word
-  bytes+=($(repeat 90 128))
-  if [ "$tags" = foreign ]; then bytes+=($(repeat 65 8)); else bytes+=($(encoded_tag Tambrel 21)); fi
-  for value in $choices $schedule; do bytes+=($(((value + 256) % 256))); done
-  bytes+=(0)
-  for word in 2025 6 15 12 30 45; do bytes+=($((word % 256)) $((word / 256 % 256)) 0 0); done
-  if [ "$tags" = foreign ]; then bytes+=($(repeat 66 8)); else bytes+=($(encoded_tag Vorplex 13)); fi
-  bytes+=($(repeat 60 128))
-  [ "${#bytes[@]}" -eq 476 ] || fail "crafted record has ${#bytes[@]} bytes"
-  local escaped=""
-  for value in "${bytes[@]}"; do escaped+=$(printf '\\%03o' "$value"); done
-  printf '%b' "$escaped" >"$settings"
-}

@@ -11,7 +11,7 @@ for ((day = 0; day < 7; day++)); do
 done
 schedule[2 * 24 + 0]=7
 schedule[2 * 24 + 5]=7
-craft_record "5 9 6 0 1 1 1 1 4 2 -1" "${schedule[*]}"
+craft_record ours "5 9 6 0 1 1 1 1 4 2 -1" "${schedule[*]}"
 
 start_program
 expect_control_text 1009 "1280*720 120F"

@@ -4,7 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin
 
-craft_record "1 0 2 0 1 0 1 0 3 1 2" "$(repeat 1 168)"
+craft_record ours "1 0 2 0 1 0 1 0 3 1 2" "$(repeat 1 168)"
 reference="$stash/reference"
 cp "$settings" "$reference"
 
