@@ -2,6 +2,8 @@
 // title is mapped on the X display. The clock waits on the X server's own notices instead of
 // polling, so its resolution is the delivery of one event (well under a millisecond).
 //
+// The window counts once it is mapped, carries the title and is at least 100 pixels each way.
+//
 // Usage: window-clock TITLE TIMEOUT_SECONDS PROGRAM [ARGUMENTS...]
 // Prints "pid N" at once, then "visible MILLISECONDS" when the window is mapped. The program is
 // left running; SIGTERM or SIGINT to the clock ends it (SIGTERM, then SIGKILL after 5 s) and
@@ -26,6 +28,9 @@
 #include <string>
 
 namespace {
+
+// Icon and helper windows are smaller than this on each side; a program's real window is not.
+constexpr int kSmallestWindow = 100;
 
 double secondsNow() {
   timespec now{};
@@ -66,7 +71,7 @@ class WindowWatch {
         return false;
       case MapNotify:
         mapped_.insert(event.xmap.window);
-        return titleOf(event.xmap.window) == title_;
+        return isTheWindow(event.xmap.window);
       case UnmapNotify:
         mapped_.erase(event.xunmap.window);
         return false;
@@ -76,10 +81,19 @@ class WindowWatch {
       case PropertyNotify:
         if (!mapped_.count(event.xproperty.window)) return false;
         if (event.xproperty.atom != XA_WM_NAME && event.xproperty.atom != netWmName_) return false;
-        return titleOf(event.xproperty.window) == title_;
+        return isTheWindow(event.xproperty.window);
       default:
         return false;
     }
+  }
+
+  // The title alone is not enough: GNUstep also maps its small application icon windows under
+  // the application's name, which may be the window's title too.
+  bool isTheWindow(Window window) {
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(display_, window, &attributes)) return false;
+    if (attributes.width < kSmallestWindow || attributes.height < kSmallestWindow) return false;
+    return titleOf(window) == title_;
   }
 
   std::string titleOf(Window window) {
