@@ -6,9 +6,9 @@
 //
 // Usage: window-clock TITLE TIMEOUT_SECONDS PROGRAM [ARGUMENTS...]
 // Prints "pid N" at once, then "visible MILLISECONDS" when the window is mapped. The program is
-// left running; SIGTERM or SIGINT to the clock ends it (SIGTERM, then SIGKILL after 5 s) and
-// reaps it, so nothing outlives the clock. Exit status: 0 seen and ended on request, 1 timed out,
-// 2 usage or display error, 3 the program ended by itself.
+// left running; SIGTERM or SIGINT to the clock ends it with its process group (SIGTERM, then
+// SIGKILL after 5 s) and reaps it, so nothing outlives the clock. Exit status: 0 seen and ended on
+// request, 1 timed out, 2 usage or display error, 3 the program ended by itself.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -124,15 +124,16 @@ class WindowWatch {
   std::set<Window> mapped_;
 };
 
-// Ends the program: SIGTERM, then SIGKILL if it is still there after 5 s; always reaps it.
+// Ends the program and whatever it started (its process group): SIGTERM, then SIGKILL if it is
+// still there after 5 s; always reaps it.
 void endProgram(pid_t program) {
-  kill(program, SIGTERM);
+  kill(-program, SIGTERM);
   const double deadline = secondsNow() + 5;
   while (secondsNow() < deadline) {
     if (waitpid(program, nullptr, WNOHANG) == program) return;
     usleep(10000);
   }
-  kill(program, SIGKILL);
+  kill(-program, SIGKILL);
   waitpid(program, nullptr, 0);
 }
 
@@ -182,11 +183,14 @@ int main(int argc, char** argv) {
   const double start = secondsNow();
   const pid_t program = fork();
   if (program == 0) {
+    // A group of its own, so that a wrapper's children end with it.
+    setpgid(0, 0);
     sigprocmask(SIG_SETMASK, &previous, nullptr);
     execvp(argv[3], argv + 3);
     std::fprintf(stderr, "window-clock: cannot start %s: %s\n", argv[3], std::strerror(errno));
     _exit(127);
   }
+  setpgid(program, program);
   std::printf("pid %d\n", static_cast<int>(program));
   std::fflush(stdout);
 

@@ -41,11 +41,27 @@ stop_all() {
 trap stop_all EXIT
 trap 'exit 130' INT TERM
 
+# Waits (bounded) until a daemon has registered its name, so that no application starts a copy
+# of its own; fails when the daemon ends first, as it does when another copy holds the name.
+daemon_ready() {
+  local name=$1 pid=$2 file step
+  file="/tmp/GNUstepSecure$(id -u)/NSMessagePort/names/$(printf %s "$name" | base64)"
+  for ((step = 0; step < 200; step++)); do
+    if [ -f "$file" ] && [ "$(tail -n1 "$file")" = "$pid" ]; then return 0; fi
+    if ! kill -0 "$pid" 2>/dev/null; then break; fi
+    sleep 0.05
+  done
+  echo "gnustep: $name did not register (it is held by pid $(tail -n1 "$file" 2>/dev/null))" >&2
+  return 1
+}
+
 start_xvfb
 gdnc --no-fork >>"$bench_log" 2>&1 &
 gdnc_pid=$!
+daemon_ready GDNCServer "$gdnc_pid"
 gpbs --no-fork >>"$bench_log" 2>&1 &
 gpbs_pid=$!
+daemon_ready GNUstepGSPasteboardServer "$gpbs_pid"
 echo "gnustep: gdnc pid $gdnc_pid, gpbs pid $gpbs_pid, home $home"
 
 theirs=(mac.bare "Bare window" "$bare")
