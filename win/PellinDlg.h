@@ -17,6 +17,9 @@ class CPellinDlg : public CDialog {
 
   enum { IDD = IDD_KESTRUNE_DIALOG };
 
+  // Called by whoever wants the drive the device library accepted: 1 to 26, or 0 for none.
+  std::int32_t ConnectedDrive() const { return m_connectedDrive; }
+
  protected:
   // Called from CDialog::OnInitDialog: attaches the grid to its control.
   void DoDataExchange(CDataExchange* exchange) override;
@@ -31,7 +34,7 @@ class CPellinDlg : public CDialog {
   HCURSOR OnQueryDragIcon();
   // Called when the grid is about to open a drop-down over a cell.
   LRESULT OnCellChoices(WPARAM column, LPARAM choices);
-  // Called when a storage volume arrives or goes away.
+  // Called when a device arrives or goes away, and for the system's other device events.
   BOOL OnDeviceChange(UINT event, DWORD_PTR data);
   // Called every half second by the clock's timer.
   void OnTimer(UINT_PTR timer);
@@ -47,6 +50,12 @@ class CPellinDlg : public CDialog {
   void RegisterDeviceNotices();
   void FillDropDowns();
   void SetUpGrid();
+
+  //--- Device notices
+  // Offers an arriving drive to the device library until it accepts it or has refused it enough.
+  void OfferDrive(int drive);
+  // Forgets a removed drive if it was the connected one.
+  void ForgetDrive(int drive);
 
   //--- OK
   // Copies the drop-down selections and the grid's cell letters into the record.

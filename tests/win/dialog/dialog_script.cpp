@@ -111,6 +111,8 @@ void DialogScript::DismissBoxes() {
   for (HWND window : search.boxes) {
     ShownBox box;
     box.caption = windowText(window);
+    box.owner = ::GetWindow(window, GW_OWNER);
+    box.ownerWasVisible = box.owner && ::IsWindowVisible(box.owner);
     ::EnumChildWindows(window, readBoxPart, reinterpret_cast<LPARAM>(&box));
     m_boxes.push_back(box);
     ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),

@@ -17,6 +17,9 @@ struct ShownBox {
   std::string text;
   bool hasIcon = false;
   bool hasErrorIcon = false;
+  // The window the box was shown over, and whether that window was visible then.
+  HWND owner = nullptr;
+  bool ownerWasVisible = false;
 };
 
 class DialogScript {

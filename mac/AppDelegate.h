@@ -1,0 +1,75 @@
+// The application's one controller: it owns the settings record, shows it in the window's
+// combo boxes and schedule table, keeps the clock running and writes the file on OK.
+#import <Cocoa/Cocoa.h>
+
+#include "objc_memory.h"
+#include "usr_setting.h"
+
+@interface AppDelegate : NSObject <NSApplicationDelegate> {
+  KESTRUNE_WEAK_IVAR NSComboBox* com1;
+  KESTRUNE_WEAK_IVAR NSComboBox* com2;
+  KESTRUNE_WEAK_IVAR NSComboBox* com3;
+  KESTRUNE_WEAK_IVAR NSComboBox* com4;
+  KESTRUNE_WEAK_IVAR NSComboBox* com5;
+  KESTRUNE_WEAK_IVAR NSComboBox* com6;
+  KESTRUNE_WEAK_IVAR NSComboBox* com7;
+  KESTRUNE_WEAK_IVAR NSComboBox* com8;
+  KESTRUNE_WEAK_IVAR NSComboBox* com9;
+  KESTRUNE_WEAK_IVAR NSComboBox* com10;
+  KESTRUNE_WEAK_IVAR NSComboBox* com11;
+  KESTRUNE_WEAK_IVAR NSTextField* timeLab;
+  KESTRUNE_WEAK_IVAR NSTableView* mtableView;
+  NSString* savePath;
+  KESTRUNE_WEAK_IVAR NSWindow* window;
+
+  // The record, held by value for the whole run; all zero until it is loaded.
+  _USR_SETTING_ currSetting;
+  // The combo box of each setting slot, in slot order.
+  NSMutableArray* comArrs;
+  // The schedule cell letters, indexed by mode.
+  NSMutableArray* weakArrs;
+  NSTimer* rTimer;
+}
+
+@property(KESTRUNE_WEAK, nonatomic) IBOutlet NSComboBox* com1;
+@property(KESTRUNE_WEAK, nonatomic) IBOutlet NSComboBox* com2;
+@property(KESTRUNE_WEAK, nonatomic) IBOutlet NSComboBox* com3;
+@property(KESTRUNE_WEAK, nonatomic) IBOutlet NSComboBox* com4;
+@property(KESTRUNE_WEAK, nonatomic) IBOutlet NSComboBox* com5;
+@property(KESTRUNE_WEAK, nonatomic) IBOutlet NSComboBox* com6;
+@property(KESTRUNE_WEAK, nonatomic) IBOutlet NSComboBox* com7;
+@property(KESTRUNE_WEAK, nonatomic) IBOutlet NSComboBox* com8;
+@property(KESTRUNE_WEAK, nonatomic) IBOutlet NSComboBox* com9;
+@property(KESTRUNE_WEAK, nonatomic) IBOutlet NSComboBox* com10;
+@property(KESTRUNE_WEAK, nonatomic) IBOutlet NSComboBox* com11;
+@property(KESTRUNE_WEAK, nonatomic) IBOutlet NSTextField* timeLab;
+@property(KESTRUNE_WEAK, nonatomic) IBOutlet NSTableView* mtableView;
+@property(retain, nonatomic) NSString* savePath;
+@property(KESTRUNE_WEAK) IBOutlet NSWindow* window;
+
+- (void)applicationDidFinishLaunching:(NSNotification*)notification;
+- (void)applicationWillTerminate:(NSNotification*)notification;
+- (void)awakeFromNib;
+- (void)initData;
+- (void)readSetting;
+- (void)fillDefault;
+- (void)fillSeting;
+- (void)showAlert:(NSString*)message detail:(NSString*)detail;
+- (NSString*)saveSetting;
+- (void)OnTimer:(NSTimer*)timer;
+- (IBAction)okBtnClick:(id)sender;
+- (IBAction)cancelBtnClick:(id)sender;
+- (BOOL)applicationShouldTerminateAfterLastWindowClosed:(NSApplication*)sender;
+
+- (NSInteger)numberOfRowsInTableView:(NSTableView*)tableView;
+- (id)tableView:(NSTableView*)tableView
+    objectValueForTableColumn:(NSTableColumn*)tableColumn
+                          row:(NSInteger)row;
+- (void)tableView:(NSTableView*)tableView
+    setObjectValue:(id)value
+    forTableColumn:(NSTableColumn*)tableColumn
+               row:(NSInteger)row;
+- (NSString*)getWeakDes:(int)index;
+- (int)getWeakValue:(NSString*)value;
+
+@end

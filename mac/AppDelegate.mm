@@ -1,0 +1,209 @@
+#import "AppDelegate.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "clock_pattern.h"
+#include "combo_slots.h"
+#include "record_codec.h"
+#include "schedule_cells.h"
+
+namespace {
+
+NSString* stringOf(const std::string& text) {
+  return [NSString stringWithUTF8String:text.c_str()];
+}
+
+// The number a column's identifier reads as; a column without a text identifier reads as 0.
+std::int32_t identifierNumberOf(NSTableColumn* column) {
+  id identifier = [column identifier];
+  if (![identifier isKindOfClass:[NSString class]]) return 0;
+  return readIdentifierNumber([(NSString*)identifier UTF8String]);
+}
+
+// Selects the item a stored choice names, or shows no selection when it names none.
+void showChoice(NSComboBox* combo, std::int8_t choice) {
+  const int index = comboIndexOfChoice(choice);
+  if (comboHasItem(index, [combo numberOfItems])) {
+    [combo selectItemAtIndex:index];
+    // Some AppKits select without showing the item's text.
+    [combo setObjectValue:[combo objectValueOfSelectedItem]];
+    return;
+  }
+  const NSInteger selected = [combo indexOfSelectedItem];
+  if (selected >= 0) [combo deselectItemAtIndex:selected];
+  [combo setStringValue:@""];
+}
+
+}  // namespace
+
+@implementation AppDelegate
+
+@synthesize com1, com2, com3, com4, com5, com6, com7, com8, com9, com10, com11;
+@synthesize timeLab, mtableView, savePath, window;
+
+// Called when the application has finished starting: the window, set up in awakeFromNib, is
+// shown in front with the keyboard, so that Return and Escape reach its buttons at once.
+- (void)applicationDidFinishLaunching:(NSNotification*)notification {
+  [NSApp activateIgnoringOtherApps:YES];
+  [window makeKeyAndOrderFront:self];
+}
+
+// Called just before the application ends.
+- (void)applicationWillTerminate:(NSNotification*)notification {
+}
+
+// Called once the interface file has connected the outlets: loads the record, shows it and
+// starts the clock.
+- (void)awakeFromNib {
+  // Not every AppKit gives NSObject an awakeFromNib of its own.
+  if ([NSObject instancesRespondToSelector:@selector(awakeFromNib)]) [super awakeFromNib];
+  [self initData];
+  [self readSetting];
+  [self fillSeting];
+  rTimer = KESTRUNE_KEEP([NSTimer scheduledTimerWithTimeInterval:0.5
+                                                          target:self
+                                                        selector:@selector(OnTimer:)
+                                                        userInfo:nil
+                                                         repeats:YES]);
+}
+
+// Called at start: the combo box of each slot, the cell letters and the settings file's path.
+- (void)initData {
+  NSComboBox* numbered[] = {nil,  com1, com2, com3, com4,  com5,
+                            com6, com7, com8, com9, com10, com11};
+  comArrs = [[NSMutableArray alloc] initWithCapacity:kSlotCount];
+  for (const int combo : kComboOfSlot) [comArrs addObject:numbered[combo]];
+
+  weakArrs = [[NSMutableArray alloc] initWithCapacity:kCellLetters.size()];
+  for (const char* letter : kCellLetters)
+    [weakArrs addObject:[NSString stringWithUTF8String:letter]];
+
+  const RecordCodec::PathResult where = RecordCodec::settingsFilePath(RecordCodec::macProfile);
+  self.savePath = where.path ? stringOf(*where.path) : nil;
+}
+
+// Called at start: the defaults, then the settings file's bytes over them, unchecked.
+- (void)readSetting {
+  if (savePath == nil) {
+    [self fillDefault];
+    return;
+  }
+  RecordCodec::loadSettingsFile(currSetting, RecordCodec::macProfile,
+                                std::string([savePath fileSystemRepresentation]));
+}
+
+// Called when there is no settings file to read: the record gets the defaults.
+- (void)fillDefault {
+  RecordCodec::fillDefault(currSetting, RecordCodec::macProfile);
+}
+
+// Called at start: shows the record's choices in the combo boxes and its schedule in the table.
+- (void)fillSeting {
+  for (int slot = 0; slot < kSlotCount; ++slot)
+    showChoice([comArrs objectAtIndex:slot], currSetting.setting[slot]);
+  [mtableView reloadData];
+}
+
+// Called to tell the user something; returns once the alert is dismissed.
+- (void)showAlert:(NSString*)message detail:(NSString*)detail {
+  NSAlert* alert = [[NSAlert alloc] init];
+  [alert setMessageText:message];
+  [alert setInformativeText:detail];
+  [alert addButtonWithTitle:@"OK"];
+  [alert runModal];
+  KESTRUNE_RELEASE(alert);
+}
+
+// Called by OK: the combo boxes' choices into the record, then seal and write it. Returns nil
+// once the file is written, or what went wrong.
+- (NSString*)saveSetting {
+  for (int slot = 0; slot < kSlotCount; ++slot)
+    currSetting.setting[slot] =
+        choiceOfComboIndex([[comArrs objectAtIndex:slot] indexOfSelectedItem]);
+  // Without a home folder there is no path, and the codec says so.
+  const RecordCodec::SaveResult result =
+      savePath == nil ? RecordCodec::saveSettingsFile(currSetting, RecordCodec::macProfile)
+                      : RecordCodec::saveSettingsFile(
+                            currSetting, std::string([savePath fileSystemRepresentation]),
+                            RecordCodec::localStampNow());
+  return result ? nil : stringOf(result.describe());
+}
+
+// Called every half second: the clock in the order of the date format the user sees.
+- (void)OnTimer:(NSTimer*)timer {
+  const char* format = [[com11 stringValue] UTF8String];
+  const std::string pattern = clockPattern(format ? format : "");
+  NSDateFormatter* formatter = [[NSDateFormatter alloc] init];
+  [formatter setFormatterBehavior:NSDateFormatterBehavior10_4];
+  [formatter setDateFormat:stringOf(pattern)];
+  [timeLab setStringValue:[formatter stringFromDate:[NSDate date]]];
+  KESTRUNE_RELEASE(formatter);
+}
+
+// Called by the OK button and Return: saves, says "Finish" and ends. When the file cannot be
+// written the user is told why and the window stays open with the choices made.
+- (IBAction)okBtnClick:(id)sender {
+  // A schedule cell still being edited (Return presses OK) goes into the record first.
+  [[mtableView window] makeFirstResponder:nil];
+  NSString* failure = [self saveSetting];
+  if (failure != nil) {
+    [self showAlert:@"The settings were not saved" detail:failure];
+    return;
+  }
+  [self showAlert:@"Finish"
+           detail:[NSString stringWithFormat:@"The settings were saved to %@.", savePath]];
+  [NSApp terminate:self];
+}
+
+// Called by the Cancel button and Escape: ends without writing.
+- (IBAction)cancelBtnClick:(id)sender {
+  [NSApp terminate:self];
+}
+
+// Called when the window closes: closing it ends the application without writing.
+- (BOOL)applicationShouldTerminateAfterLastWindowClosed:(NSApplication*)sender {
+  return YES;
+}
+
+//--- The schedule table's data source
+
+// Called by the table for its row count: one row per day.
+- (NSInteger)numberOfRowsInTableView:(NSTableView*)tableView {
+  return kDayCount;
+}
+
+// Called by the table for a cell's text: the letter of that hour's mode, or nothing for a cell
+// outside the schedule.
+- (id)tableView:(NSTableView*)tableView
+    objectValueForTableColumn:(NSTableColumn*)tableColumn
+                          row:(NSInteger)row {
+  const std::optional<CellAddress> cell = cellAddress(row, identifierNumberOf(tableColumn));
+  if (!cell) return nil;
+  return [self getWeakDes:scheduleCell(currSetting, cell->day, cell->hour)];
+}
+
+// Called by the table when the user has edited a cell: the record changes at once.
+- (void)tableView:(NSTableView*)tableView
+    setObjectValue:(id)value
+    forTableColumn:(NSTableColumn*)tableColumn
+               row:(NSInteger)row {
+  const std::optional<CellAddress> cell = cellAddress(row, identifierNumberOf(tableColumn));
+  if (!cell) return;
+  scheduleCell(currSetting, cell->day, cell->hour) =
+      static_cast<std::int8_t>(static_cast<std::uint8_t>([self getWeakValue:value] & 0xFF));
+}
+
+// Called for a cell's letter: a value that is no mode shows as Motion.
+- (NSString*)getWeakDes:(int)index {
+  return [weakArrs objectAtIndex:letterIndexOfMode(index)];
+}
+
+// Called for an edited cell's mode: the letter it equals exactly, anything else Motion.
+- (int)getWeakValue:(NSString*)value {
+  if (![value isKindOfClass:[NSString class]]) return modeOfLetter(std::nullopt);
+  return modeOfLetter(std::string_view([value UTF8String]));
+}
+
+@end

@@ -1,0 +1,28 @@
+// Which combo box of the window shows which menu choice, and how a choice byte becomes a
+// combo box selection and back.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "usr_setting.h"
+
+// The number of the combo box (com1 .. com11) that shows each slot, in slot order. The window's
+// numbering predates the slot order: com5 shows the PIR interval, com6 .. com9 the four switches.
+inline constexpr std::array<int, kSlotCount> kComboOfSlot = {1, 2, 3, 4, 6, 7, 8, 9, 5, 10, 11};
+
+// The item a stored choice asks its combo box to select: the byte read as signed, so 200 asks
+// for -56. Anything outside the combo box's list shows as no selection.
+inline int comboIndexOfChoice(std::int8_t choice) {
+  return choice;
+}
+
+// The choice stored for a combo box's selected index; no selection (-1) is stored as 0xFF.
+inline std::int8_t choiceOfComboIndex(long index) {
+  return static_cast<std::int8_t>(static_cast<std::uint8_t>(index & 0xFF));
+}
+
+// True when a combo box with itemCount items has an item at index.
+inline bool comboHasItem(long index, long itemCount) {
+  return index >= 0 && index < itemCount;
+}

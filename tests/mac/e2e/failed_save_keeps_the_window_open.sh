@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# When the settings file cannot be written (its path is a folder), OK shows an alert and the
+# application keeps running with the user's edits; once the cause is gone, OK saves them.
+source "$(dirname "$0")/lib.sh"
+e2e_begin
+
+mkdir -p "$settings"
+start_app
+# Return ends the edit and presses OK.
+edit_cell 1 3 C Return
+wait_until 10 "an alert is shown" alert_shown
+dismiss_alert
+expect_window_open
+[ -d "$settings" ] || fail "the folder in the file's place was touched"
+[ -z "$(ls -A "$settings")" ] || fail "something was written into the folder"
+[ "$(ls -A "$desktop")" = Kestrune.txt ] || fail "the desktop holds $(ls -A "$desktop" | tr '\n' ' ')"
+
+rmdir "$settings"
+click_control okButton
+dismiss_alert
+expect_app_ends
+expect_sealed_record
+schedule=($(repeat 2 168))
+schedule[1 * 24 + 3]=1
+expect_bytes "schedule" 147 168 "${schedule[*]}"
+echo "e2e $e2e_name: passed"

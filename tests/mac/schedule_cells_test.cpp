@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "schedule_cells.h"
+
+TEST(ColumnIdentifiers, WhenAnIdentifierIsReadThenBlanksSignsAndTrailingTextActAsIntValue) {
+  EXPECT_EQ(readIdentifierNumber("1"), 1);
+  EXPECT_EQ(readIdentifierNumber("24"), 24);
+  EXPECT_EQ(readIdentifierNumber("  7"), 7);
+  EXPECT_EQ(readIdentifierNumber("\t\n7"), 7);
+  EXPECT_EQ(readIdentifierNumber("07"), 7);
+  EXPECT_EQ(readIdentifierNumber("7am"), 7);
+  EXPECT_EQ(readIdentifierNumber("+7"), 7);
+  EXPECT_EQ(readIdentifierNumber("-3"), -3);
+}
+
+TEST(ColumnIdentifiers, WhenAnIdentifierHasNoLeadingDigitsThenItReadsAsZero) {
+  EXPECT_EQ(readIdentifierNumber(""), 0);
+  EXPECT_EQ(readIdentifierNumber("hour"), 0);
+  EXPECT_EQ(readIdentifierNumber("h7"), 0);
+  EXPECT_EQ(readIdentifierNumber("-"), 0);
+  EXPECT_EQ(readIdentifierNumber("+ 7"), 0);
+}
+
+TEST(ColumnIdentifiers, WhenAnIdentifierIsBeyondTheIntRangeThenItReadsAsTheNearestEnd) {
+  constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+  constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
+  EXPECT_EQ(readIdentifierNumber("2147483647"), kMax);
+  EXPECT_EQ(readIdentifierNumber("2147483648"), kMax);
+  EXPECT_EQ(readIdentifierNumber("99999999999999999999999"), kMax);
+  EXPECT_EQ(readIdentifierNumber("-2147483648"), kMin);
+  EXPECT_EQ(readIdentifierNumber("-99999999999999999999999"), kMin);
+}
+
+TEST(CellAddresses, WhenTheRowIsADayAndTheColumnAnHourThenTheCellNamesThatByte) {
+  _USR_SETTING_ record{};
+  for (int day = 0; day < kDayCount; ++day) {
+    for (int identifier = 1; identifier <= kHourCount; ++identifier) {
+      const auto cell = cellAddress(day, identifier);
+      ASSERT_TRUE(cell) << day << " " << identifier;
+      EXPECT_EQ(cell->day, day);
+      EXPECT_EQ(cell->hour, identifier - 1);
+    }
+  }
+  const auto sundayLate = cellAddress(6, readIdentifierNumber("24"));
+  ASSERT_TRUE(sundayLate);
+  const auto* base = reinterpret_cast<const std::uint8_t*>(&record);
+  const auto* byte = reinterpret_cast<const std::uint8_t*>(
+      &scheduleCell(record, sundayLate->day, sundayLate->hour));
+  EXPECT_EQ(byte - base, 314);
+}
+
+TEST(CellAddresses, WhenTheRowOrTheColumnLiesOutsideTheScheduleThenTheCellNamesNothing) {
+  EXPECT_FALSE(cellAddress(7, 1));
+  EXPECT_FALSE(cellAddress(-1, 1));
+  EXPECT_FALSE(cellAddress(std::numeric_limits<std::int64_t>::min(), 1));
+  EXPECT_FALSE(cellAddress(0, 0));
+  EXPECT_FALSE(cellAddress(0, 25));
+  EXPECT_FALSE(cellAddress(0, -1));
+  EXPECT_FALSE(cellAddress(0, std::numeric_limits<std::int32_t>::min()));
+  EXPECT_FALSE(cellAddress(0, readIdentifierNumber("day")));
+}
+
+TEST(CellLetters, WhenAStoredByteIsAModeThenItShowsItsLetterAndAnythingElseShowsM) {
+  EXPECT_STREQ(kCellLetters[letterIndexOfMode(Off)], "O");
+  EXPECT_STREQ(kCellLetters[letterIndexOfMode(Continuous)], "C");
+  EXPECT_STREQ(kCellLetters[letterIndexOfMode(Motion)], "M");
+  EXPECT_STREQ(kCellLetters[letterIndexOfMode(7)], "M");
+  EXPECT_STREQ(kCellLetters[letterIndexOfMode(static_cast<std::int8_t>(200))], "M");
+  EXPECT_STREQ(kCellLetters[letterIndexOfMode(-1)], "M");
+}
+
+TEST(CellLetters, WhenACellIsEditedThenOnlyAnExactLetterChoosesItsModeAndAnythingElseIsMotion) {
+  EXPECT_EQ(modeOfLetter("O"), Off);
+  EXPECT_EQ(modeOfLetter("C"), Continuous);
+  EXPECT_EQ(modeOfLetter("M"), Motion);
+  EXPECT_EQ(modeOfLetter("c"), Motion);
+  EXPECT_EQ(modeOfLetter("Off"), Motion);
+  EXPECT_EQ(modeOfLetter(" C"), Motion);
+  EXPECT_EQ(modeOfLetter("C "), Motion);
+  EXPECT_EQ(modeOfLetter(""), Motion);
+  EXPECT_EQ(modeOfLetter(std::nullopt), Motion);
+  EXPECT_EQ(modeOfLetter(std::string("C\0", 2)), Motion);
+}
