@@ -8,6 +8,14 @@ med() {
   awk -v key="$1" '$1 == key { print $2 }' "$results" | sort -g |
     awk '{ v[NR] = $1 } END { if (NR == 0) exit; if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
+# The median of the run-by-run ratios of two keys recorded in turn: it cancels drift in the
+# machine's load better than the ratio of the medians.
+paired() {
+  paste <(awk -v key="$1" '$1 == key { print $2 }' "$results") \
+    <(awk -v key="$2" '$1 == key { print $2 }' "$results") |
+    awk -F'\t' '$1 != "" && $2 > 0 { print $1 / $2 }' | sort -g |
+    awk '{ v[NR] = $1 } END { if (NR == 0) exit; if (NR % 2) m = v[(NR + 1) / 2]; else m = (v[NR / 2] + v[NR / 2 + 1]) / 2; printf " (paired %.2f)", m }'
+}
 count() { awk -v key="$1" '$1 == key { n++ } END { print n + 0 }' "$results"; }
 
 # Formats with a unit, or a placeholder for a missing number.
@@ -42,10 +50,12 @@ row "Measure" "Ours" "Bare platform" "Ratio" "Target" "Met"
 row "---" "---:" "---:" "---:" "---" "---"
 r=$(ratio "$wp" "$wb")
 row "Start → window visible: kestrune-win.exe vs bare dialog, Wine (n=$(count win.program.visible_ms))" \
-  "$(num "$wp" %.0f " ms")" "$(num "$wb" %.0f " ms")" "$r" "≤ 1.15" "$(met "$r" 1.15)"
+  "$(num "$wp" %.0f " ms")" "$(num "$wb" %.0f " ms")" "$r$(paired win.program.visible_ms win.bare.visible_ms)" \
+  "≤ 1.15" "$(met "$r" 1.15)"
 r=$(ratio "$mp" "$mb")
 row "Start → window visible: Kestrune.app vs BareApp, GNUstep (n=$(count mac.program.visible_ms))" \
-  "$(num "$mp" %.0f " ms" "$app_missing")" "$(num "$mb" %.0f " ms")" "$r" "≤ 1.15" "$(met "$r" 1.15)"
+  "$(num "$mp" %.0f " ms" "$app_missing")" "$(num "$mb" %.0f " ms")" "$r$(paired mac.program.visible_ms mac.bare.visible_ms)" \
+  "≤ 1.15" "$(met "$r" 1.15)"
 r=$(ratio "$mpr" "$mbr")
 row "Resident memory 1 s after visible: Kestrune.app vs BareApp" \
   "$(num "$mpr" "%.0f" " KB" "$app_missing")" "$(num "$mbr" %.0f " KB")" "$r" "≤ 1.10" "$(met "$r" 1.10)"
