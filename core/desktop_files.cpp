@@ -126,6 +126,8 @@ LocalStamp localStampNow() {
                          static_cast<std::uint32_t>(local.tm_sec)};
 }
 
+#ifdef _WIN32
+
 bool FileLayer::readPrefix(const std::string& path, std::uint8_t* data, std::size_t size,
                            std::size_t& got) {
   got = 0;
@@ -135,8 +137,6 @@ bool FileLayer::readPrefix(const std::string& path, std::uint8_t* data, std::siz
   std::fclose(file);
   return true;
 }
-
-#ifdef _WIN32
 
 bool FileLayer::create(const std::string& path, Handle& file) {
   const HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -174,6 +174,22 @@ void FileLayer::remove(const std::string& path) {
 }
 
 #else
+
+// Plain descriptor reads: a stdio stream would allocate and fill a buffer for 476 bytes.
+bool FileLayer::readPrefix(const std::string& path, std::uint8_t* data, std::size_t size,
+                           std::size_t& got) {
+  got = 0;
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0) return failed();
+  while (got < size) {
+    const ssize_t count = ::read(descriptor, data + got, size - got);
+    if (count < 0 && errno == EINTR) continue;
+    if (count <= 0) break;
+    got += static_cast<std::size_t>(count);
+  }
+  ::close(descriptor);
+  return true;
+}
 
 bool FileLayer::create(const std::string& path, Handle& file) {
   const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);

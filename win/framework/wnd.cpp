@@ -3,23 +3,35 @@
 #include <exception>
 #include <map>
 #include <memory>
+#include <unordered_map>
 
 #include "framework/win_app.h"
 
 namespace {
 
-// The window property that holds a window's object.
-constexpr char kObjectProperty[] = "Kestrune.CWnd";
+// The object attached to each subclassed window. Every message and every reflected notification
+// looks its window up here, so it is kept in the process: a window property costs a round trip
+// to the window server under Wine on each lookup.
+std::unordered_map<HWND, CWnd*>& AttachedObjects() {
+  static std::unordered_map<HWND, CWnd*> objects;
+  return objects;
+}
 
 // The object waiting for the window that CreateEx or a dialog is about to create.
 CWnd* g_objectToAttach = nullptr;
+// The innermost creation hook still installed, or null once it has attached its object.
+HHOOK g_creationHook = nullptr;
 
-// Attaches the waiting object to the first window created, before that window's first message.
+// Attaches the waiting object to the first window created, before that window's first message,
+// and leaves the chain at once: a dialog's controls are created under the same hook, and each
+// hook call is a round trip to the window server under Wine.
 LRESULT CALLBACK AttachOnCreate(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_CREATEWND && g_objectToAttach) {
     CWnd* object = g_objectToAttach;
     g_objectToAttach = nullptr;
     object->SubclassWindow(reinterpret_cast<HWND>(wParam));
+    if (g_creationHook) ::UnhookWindowsHookEx(g_creationHook);
+    g_creationHook = nullptr;
   }
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -38,13 +50,16 @@ void ReportEscapedError(HWND hwnd, const char* what) {
 
 }  // namespace
 
-WindowCreationHook::WindowCreationHook(CWnd* object) {
+WindowCreationHook::WindowCreationHook(CWnd* object) : m_outerHook(g_creationHook) {
   g_objectToAttach = object;
   m_hook = ::SetWindowsHookExA(WH_CBT, AttachOnCreate, nullptr, ::GetCurrentThreadId());
+  g_creationHook = m_hook;
 }
 
 WindowCreationHook::~WindowCreationHook() {
-  ::UnhookWindowsHookEx(m_hook);
+  // Still installed when no window was created; an outer hook waiting for its window goes on.
+  if (g_creationHook == m_hook) ::UnhookWindowsHookEx(m_hook);
+  g_creationHook = m_outerHook;
   g_objectToAttach = nullptr;
 }
 
@@ -57,7 +72,9 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
-  return hwnd ? static_cast<CWnd*>(::GetPropA(hwnd, kObjectProperty)) : nullptr;
+  if (!hwnd) return nullptr;
+  const auto found = AttachedObjects().find(hwnd);
+  return found == AttachedObjects().end() ? nullptr : found->second;
 }
 
 CWnd* CWnd::FromHandle(HWND hwnd) {
@@ -77,7 +94,7 @@ void CWnd::DeleteTempMap() {
 
 BOOL CWnd::SubclassWindow(HWND hwnd) {
   if (!hwnd || m_hWnd || FromHandlePermanent(hwnd)) return FALSE;
-  ::SetPropA(hwnd, kObjectProperty, this);
+  AttachedObjects()[hwnd] = this;
   m_hWnd = hwnd;
   m_originalProc = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProcedure)));
@@ -92,7 +109,7 @@ HWND CWnd::UnsubclassWindow() {
   HWND hwnd = m_hWnd;
   if (!hwnd) return nullptr;
   ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_originalProc));
-  ::RemovePropA(hwnd, kObjectProperty);
+  AttachedObjects().erase(hwnd);
   m_hWnd = nullptr;
   m_originalProc = nullptr;
   return hwnd;

@@ -1,5 +1,5 @@
 // CCmdTarget and CWnd: a C++ object bound to a real window. The window's procedure is replaced by
-// CWnd::WindowProcedure, which finds the object through a window property and runs its message
+// CWnd::WindowProcedure, which finds the object in the framework's handle map and runs its message
 // map; whatever the map leaves alone goes to the window's original procedure (Default).
 #pragma once
 
@@ -15,7 +15,7 @@ constexpr UINT WM_REFLECT_BASE = 0xBC00;
 class CWnd;
 
 // While alive, attaches the given object to the next window this thread creates, before that
-// window's first message (a CBT hook, as MFC does it).
+// window's first message (a CBT hook, as MFC does it, removed as soon as it has attached).
 class WindowCreationHook {
  public:
   explicit WindowCreationHook(CWnd* object);
@@ -25,6 +25,7 @@ class WindowCreationHook {
 
  private:
   HHOOK m_hook;
+  HHOOK m_outerHook;
 };
 
 //--- CCmdTarget

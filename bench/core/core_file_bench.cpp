@@ -12,15 +12,18 @@
 
 namespace {
 
-// A private folder holding one settings file, made once for the whole run.
+// A private folder holding one settings file, made once for the whole run. The raw save has a
+// file of its own, so that the loads always read a sealed settings file whatever ran before.
 struct BenchFolder {
   std::filesystem::path folder;
   std::string file;
+  std::string rawFile;
   BenchFolder() {
     folder =
         std::filesystem::temp_directory_path() / ("kestrune-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     file = (folder / "Kestrune.txt").string();
+    rawFile = (folder / "Raw.txt").string();
     _USR_SETTING_ record{};
     RecordCodec::fillDefault(record, RecordCodec::windowsProfile);
     RecordCodec::saveSettingsFile(record, file, std::nullopt);
@@ -62,13 +65,13 @@ void SaveSettingsFile(benchmark::State& state) {
 void RawDurableSave(benchmark::State& state) {
   unsigned char image[kRecordSize];
   std::memset(image, 0x55, sizeof image);
-  const std::string temporary = bench().file + ".tmp";
+  const std::string temporary = bench().rawFile + ".tmp";
   for (auto _ : state) {
     const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     benchmark::DoNotOptimize(::write(file, image, sizeof image));
     ::fsync(file);
     ::close(file);
-    ::rename(temporary.c_str(), bench().file.c_str());
+    ::rename(temporary.c_str(), bench().rawFile.c_str());
     const int folder = ::open(bench().folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     ::fsync(folder);
     ::close(folder);

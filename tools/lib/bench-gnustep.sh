@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Measures Kestrune.app against the bare GNUstep application on a private Xvfb, with a private home and our own gdnc and gpbs.
+set -euo pipefail
+bench_root=$(cd "$(dirname "$0")/../.." && pwd)
+bench_results=${bench_results:?}
+runs=${runs:?}
+idle_seconds=${idle_seconds:?}
+app=${app:-}
+app_title=${app_title:?}
+source "$bench_root/tools/lib/xvfb.sh"
+source "$bench_root/tools/lib/gnustep.sh"
+source "$bench_root/tools/lib/bench-measure.sh"
+
+bare="$bench_root/build/bench-linux/bench/gnustep/BareApp.app/BareApp"
+
+# Under the GNUstep lock, in a mount namespace with a throwaway home and state folder.
+gnustep_enter_private_namespace "$0"
+trap 'clock_stop; gnustep_end_session; stop_xvfb' EXIT
+trap 'exit 130' INT TERM
+start_xvfb
+gnustep_begin_session "$bench_log"
+echo "gnustep: gdnc pid $gnustep_gdnc_pid, gpbs pid $gnustep_gpbs_pid"
+
+theirs=(mac.bare "Bare window" "$bare")
+echo "bench: one warm-up start of the bare application"
+clock_start "Bare window" "$bare" && clock_stop
+
+if [ -n "$app" ]; then
+  ours=(mac.program "$app_title" "$app")
+  echo "bench: one warm-up start of $(basename "$app")"
+  clock_start "$app_title" "$app" && clock_stop
+  echo "bench: $runs starts of each, alternating"
+  measure_starts_alternating "$runs" ours theirs
+  echo "bench: idle CPU over ${idle_seconds}s, each open alone"
+  measure_idle mac.program "" "$app_title" "$app"
+else
+  echo "bench: Kestrune.app is not built; $runs starts of the bare application alone"
+  for ((run = 1; run <= runs; run++)); do measure_start "${theirs[@]}"; done
+  echo "bench: idle CPU over ${idle_seconds}s"
+fi
+measure_idle mac.bare "" "Bare window" "$bare"

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Measures the Windows program against the bare Win32 dialog under Wine, in the private prefix on a private Xvfb.
+set -euo pipefail
+bench_root=$(cd "$(dirname "$0")/../.." && pwd)
+bench_results=${bench_results:?}
+runs=${runs:?}
+idle_seconds=${idle_seconds:?}
+wine_root=$bench_root
+source "$bench_root/tools/lib/xvfb.sh"
+source "$bench_root/tools/lib/wine.sh"
+source "$bench_root/tools/lib/bench-measure.sh"
+
+program="$bench_root/build/windows/win/kestrune-win.exe"
+bare="$bench_root/build/bench-windows/bench/win/kestrune-bare-dialog.exe"
+
+trap 'clock_stop; stop_wineserver; stop_xvfb' EXIT
+trap 'exit 130' INT TERM
+
+# The wineserver of our prefix: the one whose environment names it.
+our_wineserver() {
+  local environ pid
+  for environ in /proc/[0-9]*/environ; do
+    pid=${environ#/proc/}
+    pid=${pid%/environ}
+    case "$(cat "/proc/$pid/comm" 2>/dev/null)" in wineserver*) ;; *) continue ;; esac
+    if tr '\0' '\n' <"$environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+      echo "$pid"
+      return
+    fi
+  done
+}
+
+start_xvfb
+prepare_wine_prefix
+start_wineserver
+wineserver_pid=$(our_wineserver)
+echo "wine: warm prefix $WINEPREFIX, wineserver pid ${wineserver_pid:-unknown}"
+
+ours=(win.program Kestrune wine "$program")
+theirs=(win.bare "Bare dialog" wine "$bare")
+echo "bench: one warm-up start of each"
+clock_start Kestrune wine "$program" && clock_stop
+clock_start "Bare dialog" wine "$bare" && clock_stop
+
+echo "bench: $runs starts of each, alternating"
+measure_starts_alternating "$runs" ours theirs
+
+echo "bench: idle CPU over ${idle_seconds}s, each open alone"
+measure_idle win.program "$wineserver_pid" Kestrune wine "$program"
+measure_idle win.bare "$wineserver_pid" "Bare dialog" wine "$bare"
