@@ -29,6 +29,8 @@
   // The schedule cell letters, indexed by mode.
   NSMutableArray* weakArrs;
   NSTimer* rTimer;
+  // Formats the clock's text; made at the first tick.
+  NSDateFormatter* clockFormatter;
 }
 
 @property(KESTRUNE_WEAK, nonatomic) IBOutlet NSComboBox* com1;

@@ -134,12 +134,17 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 // Called every half second: the clock in the order of the date format the user sees.
 - (void)OnTimer:(NSTimer*)timer {
   const char* format = [[com11 stringValue] UTF8String];
-  const std::string pattern = clockPattern(format ? format : "");
-  NSDateFormatter* formatter = [[NSDateFormatter alloc] init];
-  [formatter setFormatterBehavior:NSDateFormatterBehavior10_4];
-  [formatter setDateFormat:stringOf(pattern)];
-  [timeLab setStringValue:[formatter stringFromDate:[NSDate date]]];
-  KESTRUNE_RELEASE(formatter);
+  NSString* pattern = stringOf(clockPattern(format ? format : ""));
+  // One formatter for the whole run: making one, and its pattern, costs more than the tick.
+  if (clockFormatter == nil) {
+    clockFormatter = [[NSDateFormatter alloc] init];
+    [clockFormatter setFormatterBehavior:NSDateFormatterBehavior10_4];
+  }
+  if (![pattern isEqualToString:[clockFormatter dateFormat]])
+    [clockFormatter setDateFormat:pattern];
+  // The text changes once a second; redrawing it on the ticks between would only cost time.
+  NSString* text = [clockFormatter stringFromDate:[NSDate date]];
+  if (![text isEqualToString:[timeLab stringValue]]) [timeLab setStringValue:text];
 }
 
 // Called by the OK button and Return: saves, says "Finish" and ends. When the file cannot be

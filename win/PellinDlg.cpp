@@ -1,5 +1,6 @@
 #include "PellinDlg.h"
 
+#include <cstring>
 #include <ctime>
 #include <string>
 
@@ -202,7 +203,10 @@ void CPellinDlg::OnTimer(UINT_PTR) {
   const LRESULT dateFormat = ::SendDlgItemMessageA(m_hWnd, IDC_DATE_FORMAT, CB_GETCURSEL, 0, 0);
   if (_localtime64_s(&local, &now) == 0)
     std::strftime(text, sizeof text, ClockFormat(dateFormat), &local);
-  SetDlgItemTextA(IDC_CLOCK, text);
+  // The text changes once a second; repainting it on the ticks between would only cost time.
+  char shown[sizeof text] = {};
+  ::GetDlgItemTextA(m_hWnd, IDC_CLOCK, shown, sizeof shown);
+  if (std::strcmp(shown, text) != 0) SetDlgItemTextA(IDC_CLOCK, text);
 }
 
 // Called when the OK button is clicked.

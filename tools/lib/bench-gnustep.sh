@@ -5,7 +5,7 @@ bench_root=$(cd "$(dirname "$0")/../.." && pwd)
 bench_results=${bench_results:?}
 runs=${runs:?}
 idle_seconds=${idle_seconds:?}
-app=${app:-}
+app=${app:?}
 app_title=${app_title:?}
 source "$bench_root/tools/lib/xvfb.sh"
 source "$bench_root/tools/lib/gnustep.sh"
@@ -25,17 +25,11 @@ theirs=(mac.bare "Bare window" "$bare")
 echo "bench: one warm-up start of the bare application"
 clock_start "Bare window" "$bare" && clock_stop
 
-if [ -n "$app" ]; then
-  ours=(mac.program "$app_title" "$app")
-  echo "bench: one warm-up start of $(basename "$app")"
-  clock_start "$app_title" "$app" && clock_stop
-  echo "bench: $runs starts of each, alternating"
-  measure_starts_alternating "$runs" ours theirs
-  echo "bench: idle CPU over ${idle_seconds}s, each open alone"
-  measure_idle mac.program "" "$app_title" "$app"
-else
-  echo "bench: Kestrune.app is not built; $runs starts of the bare application alone"
-  for ((run = 1; run <= runs; run++)); do measure_start "${theirs[@]}"; done
-  echo "bench: idle CPU over ${idle_seconds}s"
-fi
+ours=(mac.program "$app_title" "$app")
+echo "bench: one warm-up start of $(basename "$app")"
+clock_start "$app_title" "$app" && clock_stop
+echo "bench: $runs starts of each, alternating"
+measure_starts_alternating "$runs" ours theirs
+echo "bench: idle CPU over ${idle_seconds}s, each open alone"
+measure_idle mac.program "" "$app_title" "$app"
 measure_idle mac.bare "" "Bare window" "$bare"
