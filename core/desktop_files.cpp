@@ -175,11 +175,13 @@ void FileLayer::remove(const std::string& path) {
 
 #else
 
-// Plain descriptor reads: a stdio stream would allocate and fill a buffer for 476 bytes.
+// Plain descriptor reads: a stdio stream would allocate and fill a buffer for 476 bytes. A pipe
+// in the file's place must not keep the program waiting for a writer, hence O_NONBLOCK, which
+// changes nothing for a regular file.
 bool FileLayer::readPrefix(const std::string& path, std::uint8_t* data, std::size_t size,
                            std::size_t& got) {
   got = 0;
-  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (descriptor < 0) return failed();
   while (got < size) {
     const ssize_t count = ::read(descriptor, data + got, size - got);

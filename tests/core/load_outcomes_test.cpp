@@ -1,7 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <future>
 #include <random>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "record_bytes.h"
 #include "scratch_folder.h"
@@ -95,6 +103,28 @@ TEST(LoadOutcomes, WhenTheFileIsEmptyThenWindowsRejectsAndMacDefaults) {
   EXPECT_EQ(mac.outcome, LoadOutcome::Defaulted);
   EXPECT_EQ(mac.bytes, defaultsOf(macProfile));
 }
+
+#ifndef _WIN32
+TEST(LoadOutcomes, WhenAPipeWithoutAWriterStandsInTheFilesPlaceThenTheLoadDoesNotWaitForOne) {
+  ScratchFolder folder;
+  const std::string path = folder.file("Kestrune.txt");
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  for (const CodecProfile* profile : {&windowsProfile, &macProfile}) {
+    _USR_SETTING_ record{};
+    auto load =
+        std::async(std::launch::async, [&] { return loadSettingsFile(record, *profile, path); });
+    if (load.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+      // A writer that comes and goes lets the waiting load end, so the test can.
+      const int writer = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+      if (writer >= 0) ::close(writer);
+      FAIL() << "the load waited for a writer";
+    }
+    // Nothing to read: as with an empty file.
+    EXPECT_EQ(load.get(),
+              profile == &windowsProfile ? LoadOutcome::Rejected : LoadOutcome::Defaulted);
+  }
+}
+#endif
 
 TEST(LoadOutcomes, WhenA400ByteFileHasBothTagsThenWindowsZeroesTheRestAndMacKeepsDefaults) {
   ScratchFolder folder;
