@@ -2,6 +2,9 @@
 # bench/x11's window-clock, and collecting the numbers as "key value" lines in $bench_results.
 # Needs $bench_root (the checkout) and $bench_results set by the caller.
 
+# shellcheck source=poll.sh
+source "$bench_root/tools/lib/poll.sh"
+
 window_clock="$bench_root/build/bench-linux/bench/x11/window-clock"
 bench_log="$bench_root/build/bench/programs.log"
 clock_pid=""
@@ -18,21 +21,20 @@ median() {
 # The median of every value recorded under a key.
 recorded_median() { awk -v key="$1" '$1 == key { print $2 }' "$bench_results" | median; }
 
+# True once the clock has said that the window shows, or has ended without saying so.
+clock_has_answered() { grep -q '^visible ' "$1" || ! kill -0 "$clock_pid" 2>/dev/null; }
+
 # Starts a program under the clock and waits (bounded) until its window with the given title is
 # mapped; sets clock_pid, program_pid and visible_ms.
 clock_start() {
-  local title=$1 out step
+  local title=$1 out
   shift
   out=$(mktemp)
   "$window_clock" "$title" 30 "$@" >"$out" 2>>"$bench_log" </dev/null &
   clock_pid=$!
   program_pid=""
   visible_ms=""
-  for ((step = 0; step < 700; step++)); do
-    if grep -q '^visible ' "$out"; then break; fi
-    if ! kill -0 "$clock_pid" 2>/dev/null; then break; fi
-    sleep 0.05
-  done
+  poll_until 35 clock_has_answered "$out" || true
   program_pid=$(awk '$1 == "pid" { print $2 }' "$out")
   visible_ms=$(awk '$1 == "visible" { print $2 }' "$out")
   rm -f "$out"

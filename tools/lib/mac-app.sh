@@ -3,6 +3,8 @@
 # in the interface file (whose y axis points up from the window's bottom edge).
 
 mac_root=${mac_root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
+# shellcheck source=presets.sh
+source "$(dirname "${BASH_SOURCE[0]}")/presets.sh"
 mac_app="$mac_root/build/linux/mac/Kestrune.app/Kestrune"
 mac_xib="$mac_root/mac/MainMenu.xib"
 # Without a window manager GNUstep shows an application icon window named like the main window.
@@ -10,10 +12,7 @@ mac_app_arguments=(-GSSuppressAppIcon YES)
 
 build_mac_app() {
   echo "mac: building the linux preset's application"
-  mkdir -p "$mac_root/build"
-  (cd "$mac_root" && cmake --preset linux >"$mac_root/build/linux-configure.log" 2>&1) ||
-    { cat "$mac_root/build/linux-configure.log"; return 1; }
-  (cd "$mac_root" && cmake --build --preset linux -j2 --target kestrune-mac)
+  build_preset "$mac_root" linux -j2 --target kestrune-mac
 }
 
 mac_window() { xdotool search --onlyvisible --name '^Kestrune$' | head -n1; }

@@ -3,6 +3,8 @@
 
 # shellcheck source=poll.sh
 source "$(dirname "${BASH_SOURCE[0]}")/poll.sh"
+# shellcheck source=presets.sh
+source "$(dirname "${BASH_SOURCE[0]}")/presets.sh"
 
 windows_build="$wine_root/build/windows"
 windows_program="$windows_build/win/kestrune-win.exe"
@@ -10,10 +12,7 @@ windows_probe="$windows_build/tests/win/e2e/kestrune-probe.exe"
 
 build_windows_program() {
   echo "windows: building the windows preset"
-  mkdir -p "$wine_root/build"
-  (cd "$wine_root" && cmake --preset windows >"$wine_root/build/windows-configure.log" 2>&1) ||
-    { cat "$wine_root/build/windows-configure.log"; return 1; }
-  (cd "$wine_root" && cmake --build --preset windows -j2 --target kestrune-win kestrune-probe)
+  build_preset "$wine_root" windows -j2 --target kestrune-win kestrune-probe
 }
 
 dialog_window() { xdotool search --onlyvisible --name '^Kestrune$' | head -n1; }

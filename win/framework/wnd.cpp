@@ -19,7 +19,8 @@ std::unordered_map<HWND, CWnd*>& AttachedObjects() {
 
 // The object waiting for the window that CreateEx or a dialog is about to create.
 CWnd* g_objectToAttach = nullptr;
-// The innermost creation hook still installed, or null once it has attached its object.
+// The creation hook while it waits for its window; null once it has attached its object. A
+// creation under way never starts another before its own window exists, so there is one at most.
 HHOOK g_creationHook = nullptr;
 
 // Attaches the waiting object to the first window created, before that window's first message,
@@ -50,16 +51,15 @@ void ReportEscapedError(HWND hwnd, const char* what) {
 
 }  // namespace
 
-WindowCreationHook::WindowCreationHook(CWnd* object) : m_outerHook(g_creationHook) {
+WindowCreationHook::WindowCreationHook(CWnd* object) {
   g_objectToAttach = object;
-  m_hook = ::SetWindowsHookExA(WH_CBT, AttachOnCreate, nullptr, ::GetCurrentThreadId());
-  g_creationHook = m_hook;
+  g_creationHook = ::SetWindowsHookExA(WH_CBT, AttachOnCreate, nullptr, ::GetCurrentThreadId());
 }
 
 WindowCreationHook::~WindowCreationHook() {
-  // Still installed when no window was created; an outer hook waiting for its window goes on.
-  if (g_creationHook == m_hook) ::UnhookWindowsHookEx(m_hook);
-  g_creationHook = m_outerHook;
+  // Still installed when no window was created.
+  if (g_creationHook) ::UnhookWindowsHookEx(g_creationHook);
+  g_creationHook = nullptr;
   g_objectToAttach = nullptr;
 }
 

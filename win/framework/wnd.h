@@ -22,10 +22,6 @@ class WindowCreationHook {
   ~WindowCreationHook();
   WindowCreationHook(const WindowCreationHook&) = delete;
   WindowCreationHook& operator=(const WindowCreationHook&) = delete;
-
- private:
-  HHOOK m_hook;
-  HHOOK m_outerHook;
 };
 
 //--- CCmdTarget
