@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Draws the Windows program's icon (a camera with its record light, 32x32 and 16x16, 16 colours) into win/res/Kestrune.ico.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-out="$root/win/res/Kestrune.ico"
+source "$(dirname "$0")/lib/root.sh"
+out="$KESTRUNE_ROOT/win/res/Kestrune.ico"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

@@ -1,21 +1,25 @@
+# shellcheck shell=bash
 # Sourced: builds the application and finds its controls on the screen. The window carries no
 # frame of its own here, so a control's place is the window's place plus the control's frame
 # in the interface file (whose y axis points up from the window's bottom edge).
 
-mac_root=${mac_root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 # shellcheck source=presets.sh
 source "$(dirname "${BASH_SOURCE[0]}")/presets.sh"
-mac_app="$mac_root/build/linux/mac/Kestrune.app/Kestrune"
-mac_xib="$mac_root/mac/MainMenu.xib"
+# shellcheck source=poll.sh
+source "$(dirname "${BASH_SOURCE[0]}")/poll.sh"
+# shellcheck source=screen.sh
+source "$(dirname "${BASH_SOURCE[0]}")/screen.sh"
+mac_app="$KESTRUNE_ROOT/build/linux/mac/Kestrune.app/Kestrune"
+mac_xib="$KESTRUNE_ROOT/mac/MainMenu.xib"
 # Without a window manager GNUstep shows an application icon window named like the main window.
 mac_app_arguments=(-GSSuppressAppIcon YES)
 
 build_mac_app() {
   echo "mac: building the linux preset's application"
-  build_preset "$mac_root" linux -j2 --target kestrune-mac
+  build_preset linux -j2 --target kestrune-mac
 }
 
-mac_window() { xdotool search --onlyvisible --name '^Kestrune$' | head -n1; }
+mac_window() { window_titled Kestrune; }
 
 # "x y width height" of an element of the interface file, by its id, in the file's coordinates.
 xib_frame() {
