@@ -7,9 +7,10 @@ source "$KESTRUNE_ROOT/tools/lib/gnustep.sh"
 source "$KESTRUNE_ROOT/tools/lib/mac-app.sh"
 
 "$KESTRUNE_ROOT/tools/setup"
+# Built before the session's lock is taken, so that other sessions don't wait for the compiler.
+build_mac_app
 # A private home, so the picture shows a first run: the defaults, with no settings file.
 gnustep_enter_private_namespace "$0" "$@"
-build_mac_app
 
 trap 'gnustep_end_session; stop_xvfb' EXIT
 # A display of its own, so the picture never shows anything else on the screen.

@@ -4,8 +4,9 @@ set -euo pipefail
 source "$(dirname "$0")/root.sh"
 source "$KESTRUNE_ROOT/tools/lib/mac-app.sh"
 
+# Built before the session's lock is taken, so that other sessions don't wait for the compiler.
+build_mac_app
 if [ -n "${DISPLAY:-}" ]; then
-  build_mac_app
   echo "run: opening Kestrune.app; OK writes Kestrune.txt to your desktop"
   exec "$mac_app"
 fi
@@ -13,7 +14,6 @@ fi
 source "$KESTRUNE_ROOT/tools/lib/xvfb.sh"
 source "$KESTRUNE_ROOT/tools/lib/gnustep.sh"
 gnustep_enter_private_namespace "$0" "$@"
-build_mac_app
 trap 'gnustep_end_session; stop_xvfb' EXIT
 start_xvfb
 gnustep_begin_session "$KESTRUNE_ROOT/build/mac-run.log"
