@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # tools/test ends a lane at its first failed step and fails: run on a copy of the tools, with
-# stand-ins on PATH for cmake, ctest, Xvfb and Wine, once with every step passing and once with
-# each of two set-up steps failing.
+# stand-ins on PATH for cmake, ctest, Xvfb and Wine, once with every set-up step passing and once
+# with each of two of them failing.
 # Arguments: SOURCE_ROOT.
 set -euo pipefail
 source_root=$1
@@ -25,24 +25,23 @@ chmod +x "$work/bin/stand-in"
 for name in cmake ctest Xvfb wineboot wineserver wine; do ln -s stand-in "$work/bin/$name"; done
 
 failures=0
-# failing step, expected exit status of tools/test ("fails" or 0), whether the tests ran
+# The failing step, and whether the lane gets as far as its tests. With no step failing it does:
+# the stand-ins are all the lane needs up to there. (Past the tests it packages the program,
+# which this copy cannot.)
 cases=(
-  none 0 ran
-  Xvfb fails no
-  wineboot fails no
+  none yes
+  Xvfb no
+  wineboot no
 )
-for ((i = 0; i < ${#cases[@]}; i += 3)); do
+for ((i = 0; i < ${#cases[@]}; i += 2)); do
   export failing_step=${cases[i]} ctest_marker="$work/ctest-ran"
   rm -rf "$ctest_marker" "$work/build"
   status=0
   PATH="$work/bin:$PATH" "$work/tools/test" windows >"$work/output" 2>&1 || status=$?
-  outcome=0
-  [ "$status" -eq 0 ] || outcome=fails
   tests_ran=no
-  [ ! -e "$ctest_marker" ] || tests_ran=ran
-  if [ "$outcome" != "${cases[i + 1]}" ] || [ "$tests_ran" != "${cases[i + 2]}" ]; then
-    echo "with $failing_step failing: tools/test exited $status and the tests $tests_ran;" \
-      "expected ${cases[i + 1]} and ${cases[i + 2]}" >&2
+  [ ! -e "$ctest_marker" ] || tests_ran=yes
+  if [ "$tests_ran" != "${cases[i + 1]}" ] || { [ "$failing_step" != none ] && [ "$status" -eq 0 ]; }; then
+    echo "with $failing_step failing: tools/test exited $status and ran the tests: $tests_ran" >&2
     cat "$work/output" >&2
     failures=$((failures + 1))
   fi
