@@ -110,8 +110,8 @@ class FileLayer {
   static FileLayer& system();
 };
 
-// Forces RecAudio off, seals the record with the current local time and writes it durably:
-// the previous file is replaced only by a complete new one.
+// Stores 0 ("ON") in the RecAudio slot, seals the record with the current local time and writes
+// it durably: the previous file is replaced only by a complete new one.
 SaveResult saveSettingsFile(_USR_SETTING_& record, const CodecProfile& profile);
 SaveResult saveSettingsFile(_USR_SETTING_& record, const std::string& path, const LocalStamp& stamp,
                             FileLayer& files = FileLayer::system());

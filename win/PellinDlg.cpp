@@ -60,7 +60,6 @@ void CPellinDlg::DoDataExchange(CDataExchange* exchange) {
   DDX_Control(exchange, IDC_SCHEDULE_GRID, m_grid);
 }
 
-// Called before the dialog is displayed.
 BOOL CPellinDlg::OnInitDialog() {
   CDialog::OnInitDialog();
 
@@ -195,7 +194,6 @@ int CPellinDlg::RowHeight() const {
   return row.bottom - row.top;
 }
 
-// Called for every system menu command, the About item's included.
 void CPellinDlg::OnSysCommand(UINT command, LPARAM lParam) {
   // The About item has no box to show: like every other command it takes the standard course,
   // where nothing answers it.
@@ -217,7 +215,6 @@ void CPellinDlg::OnPaint() {
   dc.DrawIcon(x, y, m_hIcon);
 }
 
-// Called when the minimised dialog is dragged.
 HCURSOR CPellinDlg::OnQueryDragIcon() {
   return static_cast<HCURSOR>(m_hIcon);
 }
