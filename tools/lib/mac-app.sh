@@ -1,21 +1,37 @@
+# shellcheck shell=bash
 # Sourced: builds the application and finds its controls on the screen. The window carries no
 # frame of its own here, so a control's place is the window's place plus the control's frame
 # in the interface file (whose y axis points up from the window's bottom edge).
 
-mac_root=${mac_root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 # shellcheck source=presets.sh
 source "$(dirname "${BASH_SOURCE[0]}")/presets.sh"
-mac_app="$mac_root/build/linux/mac/Kestrune.app/Kestrune"
-mac_xib="$mac_root/mac/MainMenu.xib"
+# shellcheck source=poll.sh
+source "$(dirname "${BASH_SOURCE[0]}")/poll.sh"
+# shellcheck source=screen.sh
+source "$(dirname "${BASH_SOURCE[0]}")/screen.sh"
+mac_app="$KESTRUNE_ROOT/build/linux/mac/Kestrune.app/Kestrune"
+mac_xib="$KESTRUNE_ROOT/mac/MainMenu.xib"
 # Without a window manager GNUstep shows an application icon window named like the main window.
 mac_app_arguments=(-GSSuppressAppIcon YES)
 
 build_mac_app() {
   echo "mac: building the linux preset's application"
-  build_preset "$mac_root" linux -j2 --target kestrune-mac
+  build_preset linux -j2 --target kestrune-mac
 }
 
-mac_window() { xdotool search --onlyvisible --name '^Kestrune$' | head -n1; }
+# The main window: GNUstep shows the main menu as a window of its own with the same name, so
+# the main window is told by its width, the interface file's.
+mac_window() {
+  local id width
+  width=$(sed -n 's/.*<rect key="contentRect" .* width="\([0-9]*\)".*/\1/p' "$mac_xib")
+  for id in $(windows_titled Kestrune); do
+    if [ "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null | sed -n 's/^WIDTH=//p')" = "$width" ]; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}
 
 # "x y width height" of an element of the interface file, by its id, in the file's coordinates.
 xib_frame() {
@@ -53,6 +69,16 @@ cell_point() {
   echo "$((x + 1 + hour * column + column / 2)) $((y + 1 + header + day * row + row / 2))"
 }
 
+# "x y" of the middle of an hour's title in the schedule table's header.
+header_point() {
+  local hour=$1 x y w h header column
+  read -r x y w h <<<"$(screen_rect scheduleScroll)"
+  [ -n "${h:-}" ] || return 1
+  read -r _ _ _ header <<<"$(xib_frame scheduleHeader)"
+  column=$(xib_attribute "hour$hour" width)
+  echo "$((x + 1 + hour * column + column / 2)) $((y + 1 + header / 2))"
+}
+
 # The inside of a control as the screen shows it, as "colour-count signature".
 control_picture() {
   local x y w h
@@ -67,6 +93,9 @@ control_shows_text() {
   read -r colours _ <<<"$(control_picture "$1")"
   [ "${colours:-0}" -gt 2 ]
 }
+
+# True when a control shows the given picture.
+control_picture_is() { [ "$(control_picture "$1")" = "$2" ]; }
 
 # True when a control no longer shows the given picture.
 control_picture_changed() {

@@ -1,23 +1,24 @@
+# shellcheck shell=bash
 # Sourced by each end-to-end scenario: runs the real Kestrune.app in a private GNUstep session
 # (its own home, state folder and daemons) on an X display, drives it with xdotool at places
 # taken from the interface file, and keeps a screenshot of every failure.
 # Arguments of a scenario: SOURCE_ROOT APPLICATION_EXECUTABLE SCREENSHOT_FOLDER.
 set -euo pipefail
 
-e2e_root=$1
 e2e_shots=$3
 e2e_name=$(basename "$0" .sh)
 
-mac_root=$e2e_root
+# shellcheck source=../../../tools/lib/root.sh
+source "$1/tools/lib/root.sh"
 # shellcheck source=../../../tools/lib/gnustep.sh
-source "$e2e_root/tools/lib/gnustep.sh"
+source "$KESTRUNE_ROOT/tools/lib/gnustep.sh"
 gnustep_enter_private_namespace "$0" "$@"
 # shellcheck source=../../../tools/lib/xvfb.sh
-source "$e2e_root/tools/lib/xvfb.sh"
+source "$KESTRUNE_ROOT/tools/lib/xvfb.sh"
 # shellcheck source=../../../tools/lib/mac-app.sh
-source "$e2e_root/tools/lib/mac-app.sh"
+source "$KESTRUNE_ROOT/tools/lib/mac-app.sh"
 # shellcheck source=../../e2e/scenario.sh
-source "$e2e_root/tests/e2e/scenario.sh"
+source "$KESTRUNE_ROOT/tests/e2e/scenario.sh"
 mac_app=$2
 
 step_seconds=0.05
@@ -62,7 +63,7 @@ e2e_end() {
 
 
 visible_windows() { xdotool search --onlyvisible --name '.' 2>/dev/null | sort; }
-alert_window() { xdotool search --onlyvisible --name '^Alert$' | head -n1; }
+alert_window() { window_titled Alert; }
 alert_shown() { [ -n "$(alert_window)" ]; }
 no_alert_shown() { ! alert_shown; }
 app_has_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
@@ -140,6 +141,55 @@ edit_cell() {
   sleep "$click_gap"
   xdotool type --delay 50 "$text"
   press "$end"
+}
+
+# Clicks with a modifier key held: shift, or alt, which GNUstep takes as Command.
+click_with() {
+  local key=$1
+  shift
+  xdotool keydown "$key"
+  "$@"
+  xdotool keyup "$key"
+  sleep "$click_gap"
+}
+
+click_cell() {
+  local x y
+  read -r x y <<<"$(cell_point "$1" "$2")"
+  [ -n "${y:-}" ] || fail "cell $1,$2 not found"
+  click_at "$x" "$y"
+}
+
+click_hour_header() {
+  local x y
+  read -r x y <<<"$(header_point "$1")"
+  [ -n "${y:-}" ] || fail "the header of hour $1 not found"
+  click_at "$x" "$y"
+}
+
+# Drags with the button held from one schedule cell to another, through a point between them,
+# so that GNUstep's tracking loop sees the pointer move.
+drag_cells() {
+  local x1 y1 x2 y2
+  read -r x1 y1 <<<"$(cell_point "$1" "$2")"
+  read -r x2 y2 <<<"$(cell_point "$3" "$4")"
+  [[ -n ${y1:-} && -n ${y2:-} ]] || fail "cells $1,$2 or $3,$4 not found"
+  move_pointer "$x1" "$y1"
+  xdotool mousedown 1
+  sleep "$press_gap"
+  move_pointer $(((x1 + x2) / 2)) $(((y1 + y2) / 2))
+  move_pointer "$x2" "$y2"
+  sleep "$press_gap"
+  xdotool mouseup 1
+  sleep "$click_gap"
+}
+
+# Presses OK, dismisses "Finish" and waits for the application to end.
+press_ok_and_finish() {
+  click_control okButton
+  wait_until 10 "an alert is shown" alert_shown
+  dismiss_alert
+  expect_app_ends
 }
 
 # Dismisses the alert with its default button and waits until it is gone.
