@@ -152,7 +152,29 @@ click_cell() {
   click_middle "$(probe cell "$dialog_caption" 1019 "$1" "$2")"
 }
 
+# Presses a mouse button on one cell, moves over to another and lets go there.
+drag_cells() {
+  local x y w h x2 y2 w2 h2
+  read -r x y w h <<<"$(probe cell "$dialog_caption" 1019 "$1" "$2")"
+  read -r x2 y2 w2 h2 <<<"$(probe cell "$dialog_caption" 1019 "$3" "$4")"
+  if [ -z "${h:-}" ] || [ -z "${h2:-}" ]; then fail "no cells to drag between"; fi
+  xdotool mousemove --sync $((x + w / 2)) $((y + h / 2)) mousedown 1 \
+    mousemove --sync $((x2 + w2 / 2)) $((y2 + h2 / 2)) mouseup 1
+}
+
+right_click_cell() {
+  local x y w h
+  read -r x y w h <<<"$(probe cell "$dialog_caption" 1019 "$1" "$2")"
+  [ -n "${h:-}" ] || fail "no cell $1,$2"
+  xdotool mousemove --sync $((x + w / 2)) $((y + h / 2)) click 3
+}
+
 press() { xdotool key "$@"; }
+
+# The class of the dialog's focused window: ComboBox for an open cell editor, SysListView32
+# for the grid itself.
+focus_is() { [ "$(probe focus "$dialog_caption")" = "$1" ]; }
+menu_is_open() { [ "$(probe menu)" = open ]; }
 
 control_text_is() { [ "$(probe text "$dialog_caption" "$1")" = "$2" ]; }
 cell_text_is() { [ "$(probe celltext "$dialog_caption" 1019 "$1" "$2")" = "$3" ]; }
