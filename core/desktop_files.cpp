@@ -28,6 +28,12 @@ namespace {
 constexpr int kTemporaryNameAttempts = 100;
 
 #ifdef _WIN32
+// The longest pause between tries at a replace that another program's open file refuses; the
+// pauses double from 1 ms, so all of them add up to about a second.
+constexpr DWORD kReplacePauseLimitMs = 512;
+#endif
+
+#ifdef _WIN32
 std::string utf8Of(const wchar_t* text, int length) {
   const int size = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
   std::string result(static_cast<std::size_t>(size), '\0');
@@ -280,12 +286,22 @@ void FileLayer::close(Handle file) {
   CloseHandle(reinterpret_cast<HANDLE>(file));
 }
 
-// Write-through: the move is on disk when the call returns.
+// Write-through: the move is on disk when the call returns. Windows refuses to replace a file
+// that anyone has open at that moment (another program reading it, or saving at the same time),
+// so a refusal is tried again for about a second before it counts.
 bool FileLayer::replace(const std::string& from, const std::string& to) {
-  return MoveFileExW(systemPath(from).c_str(), systemPath(to).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-             ? true
-             : failed();
+  const std::wstring source = systemPath(from);
+  const std::wstring target = systemPath(to);
+  for (DWORD pause = 1;; pause *= 2) {
+    if (MoveFileExW(source.c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      return true;
+    const DWORD code = GetLastError();
+    const bool busy = code == ERROR_ACCESS_DENIED || code == ERROR_SHARING_VIOLATION ||
+                      code == ERROR_LOCK_VIOLATION;
+    if (!busy || pause > kReplacePauseLimitMs) return failed();
+    Sleep(pause);
+  }
 }
 
 // The write-through move has already made the folder's entry durable.

