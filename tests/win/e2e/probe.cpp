@@ -8,6 +8,9 @@
 //   kestrune-probe celltext CAPTION ID ROW COL  the text of that cell
 //   kestrune-probe texts CAPTION                the texts of all child windows, one a line
 //   kestrune-probe icon CAPTION                 "icon" when the window shows an icon, else "none"
+//   kestrune-probe hold FILE RELEASE            another program holding FILE open, sharing
+//                                               nothing: says "holding", then keeps it so until
+//                                               the file RELEASE exists (five minutes at most)
 //
 // CAPTION names a top-level dialog. Exit status 0 on success, 1 when the window or control
 // is not there, 2 on a usage error.
@@ -120,7 +123,8 @@ void printRect(RECT rect) {
 
 int usage() {
   std::fprintf(stderr,
-               "usage: kestrune-probe rect|text|cell|celltext|texts|icon CAPTION [ID [ROW COL]]\n");
+               "usage: kestrune-probe rect|text|cell|celltext|texts|icon CAPTION [ID [ROW COL]]\n"
+               "       kestrune-probe hold FILE RELEASE\n");
   return 2;
 }
 
@@ -129,11 +133,27 @@ int missing(const char* what, const char* name) {
   return 1;
 }
 
+int hold(const char* file, const char* release) {
+  constexpr int kPollMs = 50;
+  constexpr int kMostPolls = 5 * 60 * 1000 / kPollMs;
+  const HANDLE held = CreateFileA(file, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (held == INVALID_HANDLE_VALUE) return missing("file", file);
+  std::puts("holding");
+  std::fflush(stdout);
+  for (int poll = 0; poll < kMostPolls && GetFileAttributesA(release) == INVALID_FILE_ATTRIBUTES;
+       ++poll)
+    Sleep(kPollMs);
+  CloseHandle(held);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 3) return usage();
   const std::string command = argv[1];
+  if (command == "hold") return argc == 4 ? hold(argv[2], argv[3]) : usage();
   HWND dialog = FindWindowA("#32770", argv[2]);
   if (!dialog) return missing("window", argv[2]);
 
