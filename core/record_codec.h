@@ -44,7 +44,7 @@ enum class LoadOutcome {
 struct LoadResult {
   LoadOutcome outcome = LoadOutcome::Defaulted;
   std::string path;    // the file that was looked for; empty when no path could be formed
-  std::string reason;  // why an unreadable file could not be read, in the system's words
+  std::string reason;  // why the file could not be read, or why no path could be formed
   operator LoadOutcome() const { return outcome; }
   // For an unreadable file, one message for the user: which file, why, and that a save will
   // replace it.
