@@ -13,9 +13,9 @@ wait_until 30 "a box says the file cannot be read" box_mentions "Saving will rep
 box_mentions 'Desktop\Kestrune.txt' || fail "the box does not name the settings file"
 box_mentions "Could not read" || fail "the box does not say what went wrong"
 [ "$(probe icon "$box_caption")" = icon ] || fail "the box shows no icon"
-no_visible_window "$dialog_caption" || fail "the dialog appeared before the box was dismissed"
+no_window_titled "$dialog_caption" || fail "the dialog appeared before the box was dismissed"
 click_control "$box_caption" 1
-wait_until 10 "the box is gone" no_visible_window "$box_caption"
+wait_until 10 "the box is gone" no_window_titled "$box_caption"
 
 await_dialog
 expect_control_text 1009 "1920*1080 60F"

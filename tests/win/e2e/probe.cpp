@@ -8,6 +8,9 @@
 //   kestrune-probe celltext CAPTION ID ROW COL  the text of that cell
 //   kestrune-probe texts CAPTION                the texts of all child windows, one a line
 //   kestrune-probe icon CAPTION                 "icon" when the window shows an icon, else "none"
+//   kestrune-probe focus CAPTION                the class of the window with the keyboard focus
+//                                               in the window's thread
+//   kestrune-probe menu                         "open" while a popup menu is shown, else "none"
 //   kestrune-probe hold FILE RELEASE            another program holding FILE open, sharing
 //                                               nothing: says "holding", then keeps it so until
 //                                               the file RELEASE exists (five minutes at most)
@@ -122,9 +125,11 @@ void printRect(RECT rect) {
 }
 
 int usage() {
-  std::fprintf(stderr,
-               "usage: kestrune-probe rect|text|cell|celltext|texts|icon CAPTION [ID [ROW COL]]\n"
-               "       kestrune-probe hold FILE RELEASE\n");
+  std::fprintf(
+      stderr,
+      "usage: kestrune-probe rect|text|cell|celltext|texts|icon|focus CAPTION [ID [ROW COL]]\n"
+      "       kestrune-probe menu\n"
+      "       kestrune-probe hold FILE RELEASE\n");
   return 2;
 }
 
@@ -151,6 +156,11 @@ int hold(const char* file, const char* release) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]) == "menu") {
+    const HWND menu = FindWindowA("#32768", nullptr);
+    std::puts(menu && IsWindowVisible(menu) ? "open" : "none");
+    return 0;
+  }
   if (argc < 3) return usage();
   const std::string command = argv[1];
   if (command == "hold") return argc == 4 ? hold(argv[2], argv[3]) : usage();
@@ -167,6 +177,15 @@ int main(int argc, char** argv) {
     bool shown = false;
     EnumChildWindows(dialog, findIcon, reinterpret_cast<LPARAM>(&shown));
     std::puts(shown ? "icon" : "none");
+    return 0;
+  }
+  if (command == "focus" && argc == 3) {
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    char className[64] = {};
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread) && thread.hwndFocus)
+      GetClassNameA(thread.hwndFocus, className, sizeof className);
+    std::puts(className);
     return 0;
   }
   if (argc < 4) return usage();
