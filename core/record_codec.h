@@ -136,9 +136,9 @@ class FileLayer {
   static FileLayer& system();
 };
 
-// Forces RecAudio off, seals the record with the current local time and writes it durably:
-// the previous file is replaced only by a complete new one. A link is saved through to its
-// target; two saves at once each leave a whole record.
+// Stores 0 ("ON") in the RecAudio slot, seals the record with the current local time and writes
+// it durably: the previous file is replaced only by a complete new one. A link is saved through
+// to its target; two saves at once each leave a whole record.
 SaveResult saveSettingsFile(_USR_SETTING_& record, const CodecProfile& profile);
 SaveResult saveSettingsFile(_USR_SETTING_& record, const std::string& path, const LocalStamp& stamp,
                             FileLayer& files = FileLayer::system());

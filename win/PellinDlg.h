@@ -8,6 +8,7 @@
 #include "day_rows.h"
 #include "framework/framework.h"
 #include "grid/schedule_grid.h"
+#include "grid/schedule_layout.h"
 #include "record_codec.h"
 #include "resource.h"
 #include "usr_setting.h"
@@ -56,7 +57,6 @@ class CPellinDlg : public CDialog {
   // Makes the grid's rows as high as the day labels' spacing allows, once the rows exist.
   void FitRowsToDayLabels();
   DayRowSpace MeasureDayRowSpace() const;
-  void SetRowImageHeight(int height);
   int RowHeight() const;
 
   //--- Device notices

@@ -138,7 +138,7 @@ TEST(Saving, WhenWritesComeInPiecesThenTheWholeRecordIsSaved) {
   EXPECT_EQ(readBytes(path), bytesOf(record));
 }
 
-TEST(Saving, WhenSavedThenThe476SealedBytesReplaceTheOldFileWithRecAudioOff) {
+TEST(Saving, WhenSavedThenThe476SealedBytesReplaceTheOldFileWithRecAudioOn) {
   ScratchFolder folder;
   const std::string path = folder.file("Kestrune.txt");
   writeBytes(path, std::vector<std::uint8_t>(1000, 0x33));
