@@ -65,8 +65,10 @@ BOOL CPellinDlg::OnInitDialog() {
   m_connectedDrive = 0;
   RegisterDeviceNotices();
 
-  // A missing, unreadable or foreign file shows the defaults, without a word.
-  RecordCodec::loadSettingsFile(m_setting, RecordCodec::windowsProfile);
+  // A missing or foreign file shows the defaults without a word; one that is there but cannot
+  // be read shows them too, but is named before the dialog appears, since OK will replace it.
+  const RecordCodec::LoadResult loaded =
+      RecordCodec::loadSettingsFile(m_setting, RecordCodec::windowsProfile);
   RecordCodec::clampSettings(m_setting);
   FillDropDowns();
 
@@ -74,6 +76,9 @@ BOOL CPellinDlg::OnInitDialog() {
   ::SetTimer(m_hWnd, IDT_CLOCK, kClockPeriodMs, nullptr);
 
   SetUpGrid();
+
+  if (loaded.outcome == RecordCodec::LoadOutcome::Unreadable)
+    ShowMessage(loaded.describe(), MB_OK | MB_ICONINFORMATION);
   // The focus goes to the first control in tab order, the OK button.
   return TRUE;
 }
@@ -231,11 +236,20 @@ void CPellinDlg::OnOK() {
   if (!saved) {
     // The dialog stays open with every choice, so the user can mend the cause and press OK
     // again, or cancel.
-    MessageBox(saved.describe().c_str(), nullptr, MB_OK | MB_ICONERROR);
+    ShowMessage(saved.describe(), MB_OK | MB_ICONERROR);
     return;
   }
   MessageBox("Finish!");
   CDialog::OnOK();
+}
+
+// Called to tell the user about the settings file, whose path may be in any script: the text
+// goes to the box in UTF-16, under the application's name as the framework's boxes have it.
+void CPellinDlg::ShowMessage(const std::string& text, UINT type) {
+  const CWinApp* app = AfxGetApp();
+  const std::wstring caption =
+      RecordCodec::utf16Of(app && app->m_pszAppName ? app->m_pszAppName : "");
+  ::MessageBoxW(m_hWnd, RecordCodec::utf16Of(text).c_str(), caption.c_str(), type);
 }
 
 // Called on OK, before the save: copies the controls into the record.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "day_rows.h"
 #include "framework/framework.h"
@@ -67,6 +68,8 @@ class CPellinDlg : public CDialog {
   //--- OK
   // Copies the drop-down selections and the grid's cell letters into the record.
   void CollectChoices();
+  // Shows a UTF-8 text in a message box of the given type.
+  void ShowMessage(const std::string& text, UINT type);
 
   // The drive the device library accepted, 1 to 26 for A: to Z:; 0 for none.
   std::int32_t m_connectedDrive = 0;
