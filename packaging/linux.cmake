@@ -1,9 +1,12 @@
 # The Debian package: the application (installed by mac/) with its launcher, its entry and icon
-# in the desktop's application menu, a manual page and the documents Debian asks of a package.
+# in the desktop's application menu, the command line, their manual pages and the documents
+# Debian asks of a package.
 
 set(KESTRUNE_CONTACT "${KESTRUNE_VENDOR} <kestrune@example.org>")
 find_program(GZIP gzip REQUIRED)
+find_program(HELP2MAN help2man REQUIRED)
 
+install(TARGETS kestrune RUNTIME DESTINATION bin)
 install(PROGRAMS linux/kestrune-editor DESTINATION bin)
 install(FILES linux/kestrune.desktop DESTINATION share/applications)
 foreach(size 16 32 48)
@@ -11,13 +14,23 @@ foreach(size 16 32 48)
     RENAME kestrune.png)
 endforeach()
 
-# Manual pages and the changelog go in compressed at the highest level, without a time stamp,
-# so that the same sources give the same package.
-set(compressed "")
 foreach(document kestrune-editor.1 changelog copyright)
   configure_file(linux/${document} ${CMAKE_CURRENT_BINARY_DIR}/${document} @ONLY)
 endforeach()
-foreach(document kestrune-editor.1 changelog)
+# The command line's manual page is made from its own --help and --version, so it says what the
+# program does.
+add_custom_command(OUTPUT kestrune.1
+  COMMAND ${HELP2MAN} --no-info --output=kestrune.1
+          "--name=read, check and edit the camera's settings file Kestrune.txt"
+          --include=${CMAKE_CURRENT_SOURCE_DIR}/linux/kestrune.h2m $<TARGET_FILE:kestrune>
+  DEPENDS kestrune linux/kestrune.h2m
+  COMMENT "Making the manual page of kestrune from its --help"
+  VERBATIM)
+
+# Manual pages and the changelog go in compressed at the highest level, without a time stamp,
+# so that the same sources give the same package.
+set(compressed "")
+foreach(document kestrune.1 kestrune-editor.1 changelog)
   add_custom_command(OUTPUT ${document}.gz
     COMMAND ${GZIP} -9nc ${document} > ${document}.gz
     DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${document}
@@ -25,7 +38,8 @@ foreach(document kestrune-editor.1 changelog)
   list(APPEND compressed ${CMAKE_CURRENT_BINARY_DIR}/${document}.gz)
 endforeach()
 add_custom_target(kestrune-package-documents ALL DEPENDS ${compressed})
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/kestrune-editor.1.gz DESTINATION share/man/man1)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/kestrune.1.gz ${CMAKE_CURRENT_BINARY_DIR}/kestrune-editor.1.gz
+  DESTINATION share/man/man1)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz ${CMAKE_CURRENT_BINARY_DIR}/copyright
   DESTINATION share/doc/kestrune)
 
@@ -44,7 +58,9 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "which every hour is Off, Continuous or Motion."
   ""
   "The editor, kestrune-editor, saves one 476-byte file, Kestrune.txt, to the"
-  "desktop folder, to be copied to the camera's SD card.")
+  "desktop folder, to be copied to the camera's SD card. The command line,"
+  "kestrune, shows, checks and edits such a file anywhere, and exports and"
+  "imports it as JSON.")
 # GNUstep's display back end, which it loads as a plug-in, comes in through the GUI library's
 # shlibs entry.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

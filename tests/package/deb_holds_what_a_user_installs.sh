@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Debian package, unpacked as dpkg would install it, holds the launcher and the application
-# it starts, a desktop entry whose program and icon are there, all of one version; and Debian's
-# own checkers pass it.
+# it starts, a desktop entry whose program and icon are there, and a command line that runs
+# from there, all of one version; and Debian's own checkers pass it.
 # Usage: deb_holds_what_a_user_installs.sh PACKAGE.deb
 set -euo pipefail
 deb=$1
@@ -31,6 +31,17 @@ plist="$(dirname "$scratch$app")/Resources/Info-gnustep.plist"
 [ -f "$plist" ] || fail "the application has no Info-gnustep.plist"
 grep -A1 '<key>CFBundleShortVersionString</key>' "$plist" | grep -qF "<string>$version</string>" ||
   fail "the application's Info-gnustep.plist does not give version $version"
+
+echo "$name: the command line runs from the package and reads a settings file"
+cli="$scratch/usr/bin/kestrune"
+[ -x "$cli" ] || fail "no executable /usr/bin/kestrune"
+[ "$("$cli" --version)" = "kestrune $version" ] ||
+  fail "kestrune --version says '$("$cli" --version)', not 'kestrune $version'"
+settings="$scratch/Kestrune.txt"
+"$cli" set --file "$settings" beep=off || fail "kestrune set could not write $settings"
+[ "$("$cli" check "$settings")" = "$settings: ok" ] || fail "kestrune check does not find its own file ok"
+"$cli" show --json --file "$settings" | grep -qF '"beep": "OFF"' ||
+  fail "kestrune show does not read back the beep it set"
 
 echo "$name: the desktop entry names a program and an icon of the package"
 entry="$scratch/usr/share/applications/kestrune.desktop"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Windows zip, unpacked as a user would, holds its README and programs of the zip's
-# version, and the settings dialog starts from that folder under Wine and closes again.
+# version; from that folder under Wine the command line tells its version and the settings
+# dialog starts and closes again.
 # Usage: zip_runs_from_its_folder.sh SOURCE_ROOT PACKAGE.zip PROBE_EXE SCREENSHOT_FOLDER
 set -euo pipefail
 zip=$2
@@ -31,6 +32,10 @@ echo "e2e $e2e_name: unzipping into $stash"
 unzip -q "$zip" -d "$stash"
 [ -f "$folder/README.txt" ] || fail "the zip has no README.txt in its folder"
 expect_version_resource kestrune-win.exe
+expect_version_resource kestrune.exe
+
+said=$(wine "$folder/kestrune.exe" --version </dev/null 2>>"$log" | tr -d '\r')
+[ "$said" = "kestrune $version" ] || fail "kestrune.exe --version says '$said', not 'kestrune $version'"
 
 start_program
 wait_until 10 "the clock runs" clock_is_running
