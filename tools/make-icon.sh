@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Draws the Windows program's icon (a camera with its record light, 32x32 and 16x16, 16 colours) into win/res/Kestrune.ico.
+# Draws the programs' icon (a camera with its record light, 16 colours): win/res/Kestrune.ico (32x32 and 16x16) and the Debian package's menu icons packaging/linux/icons/kestrune-{16,32,48}.png.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out="$root/win/res/Kestrune.ico"
+menu_icons="$root/packaging/linux/icons"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -30,3 +31,12 @@ mkdir -p "$(dirname "$out")"
 convert "$work/32.png" "$work/16.png" "$out"
 echo "make-icon: wrote $out"
 identify "$out"
+
+echo "make-icon: drawing the menu icons 16x16, 32x32 and 48x48"
+draw_camera 48 "$work/48.png"
+mkdir -p "$menu_icons"
+for size in 16 32 48; do
+  # Without the time stamps PNG files otherwise carry, the same drawing gives the same bytes.
+  convert "$work/$size.png" -define png:exclude-chunks=date,time "$menu_icons/kestrune-$size.png"
+  echo "make-icon: wrote $menu_icons/kestrune-$size.png"
+done
