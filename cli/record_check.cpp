@@ -25,14 +25,14 @@ void checkSettings(const FileImage& image, const _USR_SETTING_& record,
   }
 }
 
-void checkSchedule(const FileImage& image, _USR_SETTING_& record,
+void checkSchedule(const FileImage& image, const _USR_SETTING_& record,
                    std::vector<std::string>& problems) {
   for (int day = 0; day < kDayCount; ++day) {
     for (int hour = 0; hour < kHourCount; ++hour) {
       const auto end = offsetof(_USR_SETTING_, schduce_procce_ir) +
                        static_cast<std::size_t>(day * kHourCount + hour) + 1;
       if (!image.covers(end)) return;
-      const int value = scheduleCell(record, day, hour);
+      const int value = record.schduce_procce_ir.week_schduce[day].rec_motion_status[hour];
       if (value < Off || value > Motion)
         problems.push_back(std::string("schedule ") + SettingNames::dayName(day) + " hour " +
                            std::to_string(hour) + " is " + std::to_string(value) + ", outside 0-2");
@@ -67,7 +67,7 @@ std::vector<std::string> problemsOf(const FileImage& image) {
                        std::to_string(kRecordSize));
   if (!RecordCodec::hasValidTags(image.bytes)) problems.push_back("tags not valid");
 
-  _USR_SETTING_ record = image.record();
+  const _USR_SETTING_ record = image.record();
   checkSettings(image, record, problems);
   checkSchedule(image, record, problems);
   if (image.covers(offsetof(_USR_SETTING_, check_end_char)) && !isNoTime(record) &&

@@ -138,7 +138,8 @@ std::optional<std::string> importText(std::string_view text, _USR_SETTING_& reco
   Json document;
   try {
     document = Json::parse(text);
-  } catch (const Json::parse_error& error) {
+  } catch (const Json::exception& error) {
+    // A syntax error, or a number beyond what a double holds.
     const std::string what = error.what();
     return "bad JSON: " + what.substr(what.find(']') + 2);
   }

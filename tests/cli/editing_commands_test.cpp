@@ -128,5 +128,14 @@ TEST(ImportCommand, WritesWhatTheDocumentSaysOrNothingAtAll) {
        {},
        kMotionWeek,
        "{"},
+      {"a number beyond a double's range",
+       ourFile(),
+       import,
+       2,
+       "kestrune: standard input: bad JSON: number overflow parsing '4e226666'\n",
+       {},
+       {},
+       kMotionWeek,
+       "4e226666"},
   });
 }
