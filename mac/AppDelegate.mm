@@ -4,22 +4,17 @@
 #include <string>
 #include <string_view>
 
+#import "AppDelegate+ScheduleChanges.h"
 #include "clock_pattern.h"
 #include "combo_slots.h"
 #include "record_codec.h"
 #include "schedule_cells.h"
+#include "schedule_menu.h"
 
 namespace {
 
 NSString* stringOf(const std::string& text) {
   return [NSString stringWithUTF8String:text.c_str()];
-}
-
-// The number a column's identifier reads as; a column without a text identifier reads as 0.
-std::int32_t identifierNumberOf(NSTableColumn* column) {
-  id identifier = [column identifier];
-  if (![identifier isKindOfClass:[NSString class]]) return 0;
-  return readIdentifierNumber([(NSString*)identifier UTF8String]);
 }
 
 // Selects the item a stored choice names, or shows no selection when it names none.
@@ -59,6 +54,7 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 - (void)awakeFromNib {
   // Not every AppKit gives NSObject an awakeFromNib of its own.
   if ([NSObject instancesRespondToSelector:@selector(awakeFromNib)]) [super awakeFromNib];
+  installMainMenu();
   [self initData];
   [self readSetting];
   [self fillSeting];
@@ -184,20 +180,28 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 - (id)tableView:(NSTableView*)tableView
     objectValueForTableColumn:(NSTableColumn*)tableColumn
                           row:(NSInteger)row {
-  const std::optional<CellAddress> cell = cellAddress(row, identifierNumberOf(tableColumn));
+  const std::optional<CellAddress> cell = scheduleCellOf(tableColumn, row);
   if (!cell) return nil;
   return [self getWeakDes:scheduleCell(currSetting, cell->day, cell->hour)];
 }
 
-// Called by the table when the user has edited a cell: the record changes at once.
+// Called by the table when the user has typed into a cell: a mode's letter changes the record
+// at once, as a change Undo takes back; any other text is refused with a beep and the cell
+// keeps its letter.
 - (void)tableView:(NSTableView*)tableView
     setObjectValue:(id)value
     forTableColumn:(NSTableColumn*)tableColumn
                row:(NSInteger)row {
-  const std::optional<CellAddress> cell = cellAddress(row, identifierNumberOf(tableColumn));
+  const std::optional<CellAddress> cell = scheduleCellOf(tableColumn, row);
   if (!cell) return;
-  scheduleCell(currSetting, cell->day, cell->hour) =
-      static_cast<std::int8_t>(static_cast<std::uint8_t>([self getWeakValue:value] & 0xFF));
+  const int mode = [self getWeakValue:value];
+  if (mode < 0) {
+    NSBeep();
+    return;
+  }
+  ScheduleEdits::Week week = [self schedule];
+  week.week_schduce[cell->day].rec_motion_status[cell->hour] = static_cast<std::int8_t>(mode);
+  [self changeSchedule:week actionName:@"Typing"];
 }
 
 // Called for a cell's letter: a value that is no mode shows as Motion.
@@ -205,10 +209,11 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
   return [weakArrs objectAtIndex:letterIndexOfMode(index)];
 }
 
-// Called for an edited cell's mode: the letter it equals exactly, anything else Motion.
+// Called for a typed cell's mode: a mode's letter in either case; -1 for any other text.
 - (int)getWeakValue:(NSString*)value {
-  if (![value isKindOfClass:[NSString class]]) return modeOfLetter(std::nullopt);
-  return modeOfLetter(std::string_view([value UTF8String]));
+  if (![value isKindOfClass:[NSString class]] || [value length] != 1) return -1;
+  const std::optional<ScheduleMode> mode = modeOfCellText(std::string_view([value UTF8String]));
+  return mode ? *mode : -1;
 }
 
 @end

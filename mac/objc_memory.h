@@ -14,9 +14,11 @@
 #define KESTRUNE_WEAK_IVAR __weak
 #define KESTRUNE_KEEP(object) (object)
 #define KESTRUNE_RELEASE(object) ((void)0)
+#define KESTRUNE_AUTORELEASE(object) (object)
 #else
 #define KESTRUNE_WEAK assign
 #define KESTRUNE_WEAK_IVAR
 #define KESTRUNE_KEEP(object) [(object) retain]
 #define KESTRUNE_RELEASE(object) [(object) release]
+#define KESTRUNE_AUTORELEASE(object) [(object) autorelease]
 #endif

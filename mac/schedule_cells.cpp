@@ -1,5 +1,7 @@
 #include "schedule_cells.h"
 
+#include "schedule_edits.h"
+
 #include <cstdint>
 #include <limits>
 
@@ -40,9 +42,7 @@ int letterIndexOfMode(std::int32_t mode) {
   return Motion;
 }
 
-std::int32_t modeOfLetter(std::optional<std::string_view> text) {
-  if (!text) return Motion;
-  for (std::size_t index = 0; index < kCellLetters.size(); ++index)
-    if (*text == std::string_view(kCellLetters[index])) return static_cast<std::int32_t>(index);
-  return Motion;
+std::optional<ScheduleMode> modeOfCellText(std::optional<std::string_view> text) {
+  if (!text || text->size() != 1) return std::nullopt;
+  return ScheduleEdits::modeOfLetter(text->front());
 }

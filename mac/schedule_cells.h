@@ -29,5 +29,7 @@ std::optional<CellAddress> cellAddress(std::int64_t row, std::int32_t identifier
 // as Motion.
 int letterIndexOfMode(std::int32_t mode);
 
-// The mode for a cell text: the position of the first letter it equals exactly, or Motion.
-std::int32_t modeOfLetter(std::optional<std::string_view> text);
+// The mode of a typed cell text: one letter of a mode, in either case ("O" or "-" for Off, "C",
+// "M"). Any other text is no mode, and the edit is refused rather than saved as something the
+// table did not show.
+std::optional<ScheduleMode> modeOfCellText(std::optional<std::string_view> text);

@@ -20,7 +20,6 @@ constexpr UINT kClockPeriodMs = 500;
 constexpr int kHourColumnWidth = 60;
 // The grid's rows are as high as the images of its small-image list, which are never drawn.
 constexpr int kRowImageWidth = 1;
-constexpr int kRowImageHeight = 30;
 
 // The clock's strftime format for a selection of the date-format drop-down.
 const char* ClockFormat(LRESULT dateFormat) {
@@ -44,7 +43,7 @@ BEGIN_MESSAGE_MAP(CPellinDlg, CDialog)
   ON_WM_DEVICECHANGE()
   ON_WM_TIMER()
   ON_BN_CLICKED(IDC_CANCEL, &CDialog::OnCancel)
-  ON_BN_CLICKED(IDC_OK, &CPellinDlg::OnOkClicked)
+  ON_BN_CLICKED(IDC_OK, &CPellinDlg::OnOK)
 END_MESSAGE_MAP()
 
 // Called by the application before the dialog runs; the record starts all zero.
@@ -114,19 +113,12 @@ void CPellinDlg::FillDropDowns() {
 
 // Called at set-up: 24 hour columns and 7 day rows showing the schedule's letters.
 void CPellinDlg::SetUpGrid() {
-  CImageList rowHeight;
-  rowHeight.Create(kRowImageWidth, kRowImageHeight, ILC_COLOR, 1, 1);
-
   for (int hour = 0; hour < kHourCount; ++hour) {
     const std::string title = std::to_string(hour);
     m_grid.InsertColumn(hour, title.c_str(), LVCFMT_LEFT);
     m_grid.SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(hour), kHourColumnWidth);
     m_grid.SetChoiceColumn(hour, true);
   }
-
-  // The list destroys its image lists with itself, so it keeps this one for its whole life.
-  m_grid.SetImageList(&rowHeight, LVSIL_SMALL);
-  rowHeight.Detach();
 
   // Column 0 is edited with the drop-down like the others; the lock refuses the list's own
   // label editing, which only ever concerns column 0.
@@ -145,9 +137,62 @@ void CPellinDlg::SetUpGrid() {
       if (mode >= Off && mode <= Motion) m_grid.SetItemText(day, hour, kCellLetters[mode]);
     }
   }
+  FitRowsToDayLabels();
   // Some list views scroll to the last focused row as it is inserted; Monday's row belongs at the
   // top, beside its label.
   m_grid.SendMessage(LVM_ENSUREVISIBLE, 0, FALSE);
+}
+
+// Called at set-up, once the rows exist. The labels are placed in dialog units and the rows in
+// pixels, so no fixed row height keeps them together at every DPI: the height is chosen from
+// where the labels and the header really are.
+void CPellinDlg::FitRowsToDayLabels() {
+  const int wanted = FitDayRowHeight(MeasureDayRowSpace());
+  // The list adds its own padding to the images' height; one measurement tells how much.
+  SetRowImageHeight(wanted);
+  if (const int padding = RowHeight() - wanted; padding != 0 && wanted - padding > 0)
+    SetRowImageHeight(wanted - padding);
+}
+
+// Called while the rows are fitted: the header, the client area and the day labels in the
+// grid's client coordinates.
+DayRowSpace CPellinDlg::MeasureDayRowSpace() const {
+  DayRowSpace space;
+  RECT header;
+  ::GetWindowRect(reinterpret_cast<HWND>(m_grid.SendMessage(LVM_GETHEADER)), &header);
+  ::MapWindowPoints(nullptr, m_grid.m_hWnd, reinterpret_cast<POINT*>(&header), 2);
+  space.firstRowTop = header.bottom;
+  RECT client;
+  ::GetClientRect(m_grid.m_hWnd, &client);
+  space.rowsBottom = client.bottom;
+  // The hour columns are wider than the grid: the horizontal scroll bar takes its place below
+  // the rows, if the list has not yet shown it.
+  if (!(::GetWindowLongA(m_grid.m_hWnd, GWL_STYLE) & WS_HSCROLL))
+    space.rowsBottom -= ::GetSystemMetrics(SM_CYHSCROLL);
+  for (int day = 0; day < kDayCount; ++day) {
+    RECT label;
+    ::GetWindowRect(::GetDlgItem(m_hWnd, IDC_MONDAY + day), &label);
+    ::MapWindowPoints(nullptr, m_grid.m_hWnd, reinterpret_cast<POINT*>(&label), 2);
+    space.labelCentresTwice[static_cast<std::size_t>(day)] = label.top + label.bottom;
+  }
+  return space;
+}
+
+// Called while the rows are fitted: rows at least as high as the images of the small-image list.
+void CPellinDlg::SetRowImageHeight(int height) {
+  CImageList images;
+  images.Create(kRowImageWidth, height, ILC_COLOR, 1, 1);
+  // The list destroys its image lists with itself; the one it gives back is ours to destroy.
+  if (HIMAGELIST previous = m_grid.SetImageList(&images, LVSIL_SMALL))
+    ::ImageList_Destroy(previous);
+  images.Detach();
+}
+
+// The height of the grid's rows, as the list lays out its first one.
+int CPellinDlg::RowHeight() const {
+  RECT row{LVIR_BOUNDS, 0, 0, 0};
+  m_grid.SendMessage(LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+  return row.bottom - row.top;
 }
 
 // Called for every system menu command, the About item's included.
@@ -180,6 +225,9 @@ HCURSOR CPellinDlg::OnQueryDragIcon() {
 // Called when the grid is about to open a drop-down over a cell. The click that asks has just
 // given the grid the focus; a request while the focus is elsewhere gets no choices.
 LRESULT CPellinDlg::OnCellChoices(WPARAM, LPARAM choices) {
+  // The grid asks from this thread. The message carries a pointer that is written through, so a
+  // request sent from any other thread or program is not answered and nothing is touched.
+  if (::InSendMessageEx(nullptr) != ISMEX_NOSEND) return 0;
   auto* texts = reinterpret_cast<CStringList*>(choices);
   texts->RemoveAll();
   const HWND focus = ::GetFocus();
@@ -209,8 +257,9 @@ void CPellinDlg::OnTimer(UINT_PTR) {
   if (std::strcmp(shown, text) != 0) SetDlgItemTextA(IDC_CLOCK, text);
 }
 
-// Called when the OK button is clicked.
-void CPellinDlg::OnOkClicked() {
+// Called when the OK button is clicked, or when Enter is pressed with the focus off a push button:
+// both save, so no keystroke loses the user's choices.
+void CPellinDlg::OnOK() {
   CollectChoices();
   const RecordCodec::SaveResult saved =
       RecordCodec::saveSettingsFile(m_setting, RecordCodec::windowsProfile);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "day_rows.h"
 #include "framework/framework.h"
 #include "grid/combo_list_ctrl.h"
 #include "record_codec.h"
@@ -38,8 +39,9 @@ class CPellinDlg : public CDialog {
   BOOL OnDeviceChange(UINT event, DWORD_PTR data);
   // Called every half second by the clock's timer.
   void OnTimer(UINT_PTR timer);
-  // Called when the OK button is clicked.
-  void OnOkClicked();
+  // Called when the OK button is clicked or Enter is pressed off a push button: saves the
+  // choices and ends the dialog, or shows why the save failed and stays open.
+  void OnOK() override;
 
  private:
   //--- Set-up steps
@@ -50,6 +52,11 @@ class CPellinDlg : public CDialog {
   void RegisterDeviceNotices();
   void FillDropDowns();
   void SetUpGrid();
+  // Makes the grid's rows as high as the day labels' spacing allows, once the rows exist.
+  void FitRowsToDayLabels();
+  DayRowSpace MeasureDayRowSpace() const;
+  void SetRowImageHeight(int height);
+  int RowHeight() const;
 
   //--- Device notices
   // Offers an arriving drive to the device library until it accepts it or has refused it enough.

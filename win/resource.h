@@ -28,6 +28,14 @@
 #define IDC_PIR_SENSITIVITY 1018
 #define IDC_SCHEDULE_GRID 1019
 #define IDC_DATE_FORMAT 1020
+// The day labels beside the grid's rows: consecutive, Monday to Sunday, as the rows are.
+#define IDC_MONDAY 1021
+#define IDC_TUESDAY 1022
+#define IDC_WEDNESDAY 1023
+#define IDC_THURSDAY 1024
+#define IDC_FRIDAY 1025
+#define IDC_SATURDAY 1026
+#define IDC_SUNDAY 1027
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

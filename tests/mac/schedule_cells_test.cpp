@@ -73,15 +73,19 @@ TEST(CellLetters, WhenAStoredByteIsAModeThenItShowsItsLetterAndAnythingElseShows
   EXPECT_STREQ(kCellLetters[letterIndexOfMode(-1)], "M");
 }
 
-TEST(CellLetters, WhenACellIsEditedThenOnlyAnExactLetterChoosesItsModeAndAnythingElseIsMotion) {
-  EXPECT_EQ(modeOfLetter("O"), Off);
-  EXPECT_EQ(modeOfLetter("C"), Continuous);
-  EXPECT_EQ(modeOfLetter("M"), Motion);
-  EXPECT_EQ(modeOfLetter("c"), Motion);
-  EXPECT_EQ(modeOfLetter("Off"), Motion);
-  EXPECT_EQ(modeOfLetter(" C"), Motion);
-  EXPECT_EQ(modeOfLetter("C "), Motion);
-  EXPECT_EQ(modeOfLetter(""), Motion);
-  EXPECT_EQ(modeOfLetter(std::nullopt), Motion);
-  EXPECT_EQ(modeOfLetter(std::string("C\0", 2)), Motion);
+TEST(CellLetters, WhenACellIsTypedThenAModesLetterInEitherCaseCountsAndAnythingElseIsRefused) {
+  EXPECT_EQ(modeOfCellText("O"), Off);
+  EXPECT_EQ(modeOfCellText("o"), Off);
+  EXPECT_EQ(modeOfCellText("-"), Off);
+  EXPECT_EQ(modeOfCellText("C"), Continuous);
+  EXPECT_EQ(modeOfCellText("c"), Continuous);
+  EXPECT_EQ(modeOfCellText("M"), Motion);
+  EXPECT_EQ(modeOfCellText("m"), Motion);
+  EXPECT_EQ(modeOfCellText("x"), std::nullopt);
+  EXPECT_EQ(modeOfCellText("Off"), std::nullopt);
+  EXPECT_EQ(modeOfCellText(" C"), std::nullopt);
+  EXPECT_EQ(modeOfCellText("C "), std::nullopt);
+  EXPECT_EQ(modeOfCellText(""), std::nullopt);
+  EXPECT_EQ(modeOfCellText(std::nullopt), std::nullopt);
+  EXPECT_EQ(modeOfCellText(std::string("C\0", 2)), std::nullopt);
 }

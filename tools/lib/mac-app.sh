@@ -15,7 +15,19 @@ build_mac_app() {
   build_preset "$mac_root" linux -j2 --target kestrune-mac
 }
 
-mac_window() { xdotool search --onlyvisible --name '^Kestrune$' | head -n1; }
+# The main window: GNUstep shows the main menu as a window of its own with the same name, so
+# the main window is told by its width, the interface file's.
+mac_window() {
+  local id width
+  width=$(sed -n 's/.*<rect key="contentRect" .* width="\([0-9]*\)".*/\1/p' "$mac_xib")
+  for id in $(xdotool search --onlyvisible --name '^Kestrune$' 2>/dev/null); do
+    if [ "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null | sed -n 's/^WIDTH=//p')" = "$width" ]; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}
 
 # "x y width height" of an element of the interface file, by its id, in the file's coordinates.
 xib_frame() {
@@ -51,6 +63,16 @@ cell_point() {
   row=$(xib_attribute mtableView rowHeight)
   column=$(xib_attribute "hour$hour" width)
   echo "$((x + 1 + hour * column + column / 2)) $((y + 1 + header + day * row + row / 2))"
+}
+
+# "x y" of the middle of an hour's title in the schedule table's header.
+header_point() {
+  local hour=$1 x y w h header column
+  read -r x y w h <<<"$(screen_rect scheduleScroll)"
+  [ -n "${h:-}" ] || return 1
+  read -r _ _ _ header <<<"$(xib_frame scheduleHeader)"
+  column=$(xib_attribute "hour$hour" width)
+  echo "$((x + 1 + hour * column + column / 2)) $((y + 1 + header / 2))"
 }
 
 # The inside of a control as the screen shows it, as "colour-count signature".

@@ -142,6 +142,55 @@ edit_cell() {
   press "$end"
 }
 
+# Clicks with a modifier key held: shift, or alt, which GNUstep takes as Command.
+click_with() {
+  local key=$1
+  shift
+  xdotool keydown "$key"
+  "$@"
+  xdotool keyup "$key"
+  sleep "$click_gap"
+}
+
+click_cell() {
+  local x y
+  read -r x y <<<"$(cell_point "$1" "$2")"
+  [ -n "${y:-}" ] || fail "cell $1,$2 not found"
+  click_at "$x" "$y"
+}
+
+click_hour_header() {
+  local x y
+  read -r x y <<<"$(header_point "$1")"
+  [ -n "${y:-}" ] || fail "the header of hour $1 not found"
+  click_at "$x" "$y"
+}
+
+# Drags with the button held from one schedule cell to another, through a point between them,
+# so that GNUstep's tracking loop sees the pointer move.
+drag_cells() {
+  local x1 y1 x2 y2
+  read -r x1 y1 <<<"$(cell_point "$1" "$2")"
+  read -r x2 y2 <<<"$(cell_point "$3" "$4")"
+  [ -n "${y1:-}" ] && [ -n "${y2:-}" ] || fail "cells $1,$2 or $3,$4 not found"
+  move_pointer "$x1" "$y1"
+  xdotool mousedown 1
+  sleep "$press_gap"
+  move_pointer $(((x1 + x2) / 2)) $(((y1 + y2) / 2))
+  move_pointer "$x2" "$y2"
+  sleep "$press_gap"
+  xdotool mouseup 1
+  sleep "$click_gap"
+}
+
+# Presses OK, dismisses "Finish" and waits for the application to end.
+press_ok_and_finish() {
+  click_control okButton
+  wait_until 10 "an alert is shown" alert_shown
+  dismiss_alert
+  expect_app_ends
+}
+
 # Dismisses the alert with its default button and waits until it is gone.
 dismiss_alert() {
   wait_until 10 "the alert has the keyboard" focus_is_on "$(alert_window)"

@@ -131,6 +131,22 @@ void pressKey(UINT key) {
   ::PostMessageA(focus, WM_KEYUP, key, static_cast<LPARAM>(1 | (scanCode << 16) | 0xC0000000u));
 }
 
+void pressAltKey(UINT key) {
+  HWND focus = ::GetFocus();
+  const UINT scanCode = ::MapVirtualKeyA(key, MAPVK_VK_TO_VSC);
+  // Bit 29 of a system key message: the Alt key is down.
+  const LPARAM altDown = 1 << 29;
+  ::PostMessageA(focus, WM_SYSKEYDOWN, key, static_cast<LPARAM>(1 | (scanCode << 16)) | altDown);
+  ::PostMessageA(focus, WM_SYSKEYUP, key,
+                 static_cast<LPARAM>(1 | (scanCode << 16) | 0xC0000000u) | altDown);
+}
+
+void typeText(const char* text) {
+  HWND focus = ::GetFocus();
+  for (const char* character = text; *character; ++character)
+    ::PostMessageA(focus, WM_CHAR, static_cast<unsigned char>(*character), 1);
+}
+
 void chooseSystemCommand(HWND dialog, UINT command) {
   ::SendMessageA(dialog, WM_SYSCOMMAND, command, 0);
 }

@@ -60,6 +60,10 @@ class DialogScript {
 void clickButton(HWND dialog, int id);
 // Queues a key press for the window that has the focus, for the dialog's keyboard handling.
 void pressKey(UINT key);
+// Queues a key press with Alt held down, as Alt+Down opens a drop-down's list.
+void pressAltKey(UINT key);
+// Queues the characters a keyboard types, one WM_CHAR each, for the window that has the focus.
+void typeText(const char* text);
 // Chooses a system menu command, as the menu or the close box does.
 void chooseSystemCommand(HWND dialog, UINT command);
 

@@ -57,13 +57,13 @@ const std::vector<TemplateControl> kTemplate = {
     {1019, Kind::Grid, nullptr, {35, 156, 475, 135}},
     {1020, Kind::DropDown, nullptr, {408, 25, 107, 76}},
     {-1, Kind::Label, kLegend, {36, 293, 268, 15}},
-    {-1, Kind::Label, "MON", {14, 171, 20, 10}},
-    {-1, Kind::Label, "TUE", {13, 187, 20, 10}},
-    {-1, Kind::Label, "WED", {14, 202, 19, 10}},
-    {-1, Kind::Label, "THU", {14, 217, 20, 10}},
-    {-1, Kind::Label, "FRI", {15, 233, 20, 10}},
-    {-1, Kind::Label, "SAT", {15, 249, 18, 10}},
-    {-1, Kind::Label, "SUN", {15, 264, 17, 10}},
+    {1021, Kind::Label, "MON", {14, 171, 20, 10}},
+    {1022, Kind::Label, "TUE", {13, 187, 20, 10}},
+    {1023, Kind::Label, "WED", {14, 202, 19, 10}},
+    {1024, Kind::Label, "THU", {14, 217, 20, 10}},
+    {1025, Kind::Label, "FRI", {15, 233, 20, 10}},
+    {1026, Kind::Label, "SAT", {15, 249, 18, 10}},
+    {1027, Kind::Label, "SUN", {15, 264, 17, 10}},
     {-1,
      Kind::Label,
      "Kestrune text file will save to desktop.\nCopy to SD card and insert into your 4K Camera.",
@@ -97,8 +97,8 @@ DWORD templateStyle(const TemplateControl& control) {
     case Kind::Label:
       return style | WS_GROUP | SS_LEFT;
     case Kind::DropDown:
-      // A list with an editable field, sorted, with a scroll bar.
-      return style | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_SORT;
+      // A list to pick from, with no field to type into; sorted, with a scroll bar.
+      return style | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_SORT;
     case Kind::EditBox:
       return style | WS_TABSTOP | WS_BORDER | ES_LEFT | ES_AUTOHSCROLL;
     case Kind::Grid:

@@ -1,7 +1,9 @@
 // The drop-downs show the loaded record: each filled with its slot's choices in order and set to
-// the slot's value, lowered when too high, and without a selection when negative.
+// the slot's value, lowered when too high, and without a selection when negative. They are
+// lists to pick from: keys pick choices, and what a field shows is what is saved.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -121,6 +123,72 @@ TEST_F(DropDowns, ANegativeValueShowsNoSelectionAndAnEmptyField) {
     EXPECT_EQ(texts[index], "") << "control " << kSlotControls[index].id;
   }
   EXPECT_EQ(selections[0], 3);
+}
+
+// Keys pressed on one drop-down, with the list closed unless the keys open it.
+struct KeyCase {
+  int id;
+  std::function<void()> keys;
+  LRESULT selection;
+  const char* text;
+};
+
+TEST(DropDownKeys, WhenKeysPickChoicesThenEachFieldShowsAChoiceAndEnterSavesThemAll) {
+  DesktopSettingsFile settings;
+  const KeyCase cases[] = {
+      {IDC_RESOLUTION, [] { pressKey(VK_DOWN); }, 4, "1920*1080 30F"},
+      {IDC_EXPOSURE, [] { pressKey(VK_UP); }, 2, "EV:-1"},
+      {IDC_LOOP_LENGTH, [] { typeText("1"); }, 0, "1Min"},
+      // Retyping a choice's whole text keeps that choice.
+      {IDC_PIR_INTERVAL, [] { typeText("5Min"); }, 4, "5Min"},
+      {IDC_BEEP, [] { typeText("o"); }, 1, "OFF"},
+      {IDC_PIR_SENSITIVITY, [] { typeText("L"); }, 2, "L"},
+      {IDC_DATE_FORMAT, [] { typeText("d"); }, 2, "DD/MM/YYYY"},
+      // A letter that starts no choice leaves the field as it was.
+      {IDC_ROTATE, [] { typeText("x"); }, 1, "OFF"},
+  };
+  CPellinDlg settingsDialog;
+  DialogScript script;
+  for (const KeyCase& keyCase : cases) {
+    script.then([&keyCase](HWND dialog) {
+      ::SetFocus(::GetDlgItem(dialog, keyCase.id));
+      keyCase.keys();
+    });
+    script.then([&keyCase](HWND dialog) {
+      SCOPED_TRACE("control " + std::to_string(keyCase.id));
+      EXPECT_EQ(selectedIndex(dialog, keyCase.id), keyCase.selection);
+      EXPECT_EQ(controlText(dialog, keyCase.id), keyCase.text);
+    });
+  }
+  // Alt+Down opens the record LED's list; Down and Enter pick the next choice and only close it.
+  script.then([](HWND dialog) {
+    ::SetFocus(::GetDlgItem(dialog, IDC_RECORD_LED));
+    pressAltKey(VK_DOWN);
+  });
+  script.waitUntil([](HWND dialog) {
+    return ::SendDlgItemMessageA(dialog, IDC_RECORD_LED, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+  });
+  script.then([](HWND) {
+    pressKey(VK_DOWN);
+    pressKey(VK_RETURN);
+  });
+  script.waitUntil([](HWND dialog) {
+    return ::SendDlgItemMessageA(dialog, IDC_RECORD_LED, CB_GETDROPPEDSTATE, 0, 0) == FALSE;
+  });
+  bool openAfterTheListClosed = false;
+  script.then([&openAfterTheListClosed](HWND dialog) {
+    openAfterTheListClosed = true;
+    EXPECT_EQ(controlText(dialog, IDC_RECORD_LED), "OFF");
+    pressKey(VK_RETURN);
+  });
+  ASSERT_EQ(script.run(settingsDialog), IDOK);
+  EXPECT_TRUE(openAfterTheListClosed);
+
+  ASSERT_EQ(script.boxes().size(), 1u);
+  EXPECT_EQ(script.boxes()[0].text, "Finish!");
+  const _USR_SETTING_ saved = settings.record();
+  EXPECT_EQ(std::vector<int>(std::begin(saved.setting), std::end(saved.setting)),
+            (std::vector<int>{4, 0, 2, 1, 1, 1, 0, 0, 4, 2, 2}));
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // The schedule grid: 24 hour columns and 7 day rows whose cells show the letters of the loaded
-// schedule, and the dialog's answer when the grid asks for a cell's choices.
+// schedule, and the dialog's answer when the grid, and only the grid, asks for a cell's choices.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "PellinDlg.h"
@@ -46,21 +48,24 @@ TEST(ScheduleGrid, HasTwentyFourHourColumnsSixtyPixelsWideAndSevenNumberedDayRow
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
 }
 
-TEST(ScheduleGrid, RowsAreThirtyPixelsHighWithFullRowSelectionAsTheOnlyExtendedStyle) {
+TEST(ScheduleGrid, RowsAreSetByTheSmallImagesWithFullRowSelectionAsTheOnlyExtendedStyle) {
   DesktopSettingsFile settings;
   CPellinDlg settingsDialog;
   DialogScript script;
   script.then([](HWND dialog) {
     HWND grid = scheduleGrid(dialog);
+    const auto images =
+        reinterpret_cast<HIMAGELIST>(::SendMessageA(grid, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    ASSERT_NE(images, nullptr);
+    int width = 0, height = 0;
+    ::ImageList_GetIconSize(images, &width, &height);
+    EXPECT_EQ(width, 1);
     RECT first{LVIR_BOUNDS, 0, 0, 0};
-    RECT second{LVIR_BOUNDS, 0, 0, 0};
     ::SendMessageA(grid, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
-    ::SendMessageA(grid, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
-    // The images set the row to at least 30 pixels; the list may add a line of its own.
-    EXPECT_GE(second.top - first.top, 30);
-    EXPECT_LE(second.top - first.top, 31);
+    // The list may add a line of its own to the images' height.
+    EXPECT_GE(first.bottom - first.top, height);
+    EXPECT_LE(first.bottom - first.top, height + 1);
     EXPECT_EQ(::SendMessageA(grid, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0), LVS_EX_FULLROWSELECT);
-    EXPECT_NE(::SendMessageA(grid, LVM_GETIMAGELIST, LVSIL_SMALL, 0), 0);
   });
   script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
@@ -147,6 +152,41 @@ TEST(ScheduleGrid, WhenTheFocusIsOutsideTheGridThenAChoiceRequestGetsAnEmptyList
   });
   script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
+}
+
+TEST(ScheduleGrid, WhenAChoiceRequestComesFromAnotherThreadThenItIsRefusedAndNothingIsTouched) {
+  DesktopSettingsFile settings;
+  CPellinDlg settingsDialog;
+  DialogScript script;
+  std::thread sender;
+  std::atomic<bool> sent{false};
+  LRESULT bogusAnswer = -1, listAnswer = -1;
+  CStringList choices;
+  choices.AddTail("x");
+  script.then([&](HWND dialog) {
+    ::SetFocus(scheduleGrid(dialog));
+    // The dialog's thread answers sent messages while its loop waits for the next one.
+    sender = std::thread([&, dialog] {
+      DWORD_PTR answer = 0;
+      // A pointer to nowhere would crash the dialog if it were written through.
+      ::SendMessageTimeoutA(dialog, WM_CELL_CHOICES, 0, 0x10, SMTO_BLOCK, 5000, &answer);
+      bogusAnswer = static_cast<LRESULT>(answer);
+      ::SendMessageTimeoutA(dialog, WM_CELL_CHOICES, 0, reinterpret_cast<LPARAM>(&choices),
+                            SMTO_BLOCK, 5000, &answer);
+      listAnswer = static_cast<LRESULT>(answer);
+      sent = true;
+    });
+  });
+  script.waitUntil([&](HWND) { return sent.load(); });
+  script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
+  EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
+  if (sender.joinable()) sender.join();
+
+  EXPECT_EQ(bogusAnswer, 0);
+  EXPECT_EQ(listAnswer, 0);
+  ASSERT_EQ(choices.GetCount(), 1);
+  POSITION at = choices.GetHeadPosition();
+  EXPECT_EQ(std::string(choices.GetNext(at)), "x");
 }
 
 }  // namespace
