@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Draws the programs' icon (a camera with its record light, 16 colours): win/res/Kestrune.ico (32x32 and 16x16) and the Debian package's menu icons packaging/linux/icons/kestrune-{16,32,48}.png.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-out="$root/win/res/Kestrune.ico"
-menu_icons="$root/packaging/linux/icons"
+source "$(dirname "$0")/lib/root.sh"
+out="$KESTRUNE_ROOT/win/res/Kestrune.ico"
+menu_icons="$KESTRUNE_ROOT/packaging/linux/icons"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

@@ -283,14 +283,6 @@ void CPellinDlg::CollectChoices() {
         ::SendDlgItemMessageA(m_hWnd, kDropDownOfSlot[slot], CB_GETCURSEL, 0, 0);
     m_setting.setting[slot] = static_cast<std::int8_t>(selection & 0xFF);
   }
-  // Exactly "-" and "C" are Off and Continuous; any other text, an empty cell or a row number
-  // included, is Motion.
-  for (int day = 0; day < kDayCount; ++day) {
-    for (int hour = 0; hour < kHourCount; ++hour) {
-      const CString text = m_grid.GetItemText(day, hour);
-      scheduleCell(m_setting, day, hour) = text == kCellLetters[Off]          ? Off
-                                           : text == kCellLetters[Continuous] ? Continuous
-                                                                              : Motion;
-    }
-  }
+  // Read as the grid's own edits read it: an empty cell or a row number is Motion.
+  m_setting.schduce_procce_ir = m_grid.ShownWeek();
 }

@@ -6,7 +6,7 @@
 
 #include "day_rows.h"
 #include "framework/framework.h"
-#include "grid/combo_list_ctrl.h"
+#include "grid/schedule_grid.h"
 #include "record_codec.h"
 #include "resource.h"
 #include "usr_setting.h"
@@ -72,7 +72,7 @@ class CPellinDlg : public CDialog {
   std::int32_t m_connectedDrive = 0;
   // The settings being edited: filled at set-up, read on OK; the controls hold the live values.
   _USR_SETTING_ m_setting{};
-  CComboListCtrl m_grid;
+  CScheduleGrid m_grid;
   HICON m_hIcon;
 
   DECLARE_MESSAGE_MAP()

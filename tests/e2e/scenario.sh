@@ -1,6 +1,8 @@
+# shellcheck shell=bash
 # Sourced by the end-to-end scenarios of both programs, after their own lib.sh has set
 # e2e_name, e2e_shots, step_seconds and settings: failing with a picture, bounded waiting, and
 # reading and crafting the settings file.
+# shellcheck disable=SC2154 # those four come from the scenario's lib.sh
 
 # Keeps a picture of the screen, says what went wrong and ends the scenario.
 fail() {
@@ -73,15 +75,15 @@ expect_sealed_record() {
   expect_bytes "opening tag" 128 8 "$(encoded_tag Tambrel 21)"
   expect_bytes "closing tag" 340 8 "$(encoded_tag Vorplex 13)"
   for byte in $(bytes_at "$settings" 0 128); do
-    [ "$byte" -ge 86 ] && [ "$byte" -le 116 ] || fail "leading filler byte $byte out of range"
+    ((byte >= 86 && byte <= 116)) || fail "leading filler byte $byte out of range"
   done
   for byte in $(bytes_at "$settings" 348 128); do
-    [ "$byte" -ge 51 ] && [ "$byte" -le 117 ] || fail "trailing filler byte $byte out of range"
+    ((byte >= 51 && byte <= 117)) || fail "trailing filler byte $byte out of range"
   done
   year=$(word_at "$settings" 316)
   month=$(word_at "$settings" 320)
-  [ "$year" -ge 2000 ] && [ "$year" -le 9999 ] || fail "stamped year $year"
-  [ "$month" -ge 1 ] && [ "$month" -le 12 ] || fail "stamped month $month"
+  ((year >= 2000 && year <= 9999)) || fail "stamped year $year"
+  ((month >= 1 && month <= 12)) || fail "stamped month $month"
   expect_bytes "REC Audio" 143 1 0
 }
 
@@ -89,14 +91,15 @@ expect_sealed_record() {
 # no program of ours writes them, eleven choices and 168 schedule values (decimal, negative
 # values as their byte).
 craft_record() {
-  local tags=$1 choices=$2 schedule=$3 bytes=() value word
-  bytes+=($(repeat 90 128))
-  if [ "$tags" = foreign ]; then bytes+=($(repeat 65 8)); else bytes+=($(encoded_tag Tambrel 21)); fi
-  for value in $choices $schedule; do bytes+=($(((value + 256) % 256))); done
-  bytes+=(0)
-  for word in 2025 6 15 12 30 45; do bytes+=($((word % 256)) $((word / 256 % 256)) 0 0); done
-  if [ "$tags" = foreign ]; then bytes+=($(repeat 66 8)); else bytes+=($(encoded_tag Vorplex 13)); fi
-  bytes+=($(repeat 60 128))
+  local tags=$1 choices=$2 schedule=$3 words bytes value word
+  words=$(repeat 90 128)
+  if [ "$tags" = foreign ]; then words+=" $(repeat 65 8)"; else words+=" $(encoded_tag Tambrel 21)"; fi
+  for value in $choices $schedule; do words+=" $(((value + 256) % 256))"; done
+  words+=" 0"
+  for word in 2025 6 15 12 30 45; do words+=" $((word % 256)) $((word / 256 % 256)) 0 0"; done
+  if [ "$tags" = foreign ]; then words+=" $(repeat 66 8)"; else words+=" $(encoded_tag Vorplex 13)"; fi
+  words+=" $(repeat 60 128)"
+  read -ra bytes <<<"$words"
   [ "${#bytes[@]}" -eq 476 ] || fail "crafted record has ${#bytes[@]} bytes"
   local escaped=""
   for value in "${bytes[@]}"; do escaped+=$(printf '\\%03o' "$value"); done

@@ -25,7 +25,9 @@ struct EditedCell {
 
 class GridHost : public CWnd {
  public:
-  CComboListCtrl grid;
+  explicit GridHost(CComboListCtrl& gridToHost) : grid(gridToHost) {}
+
+  CComboListCtrl& grid;
   std::vector<EditedCell> edited;
   std::vector<int> choiceRequests;
   int okCommands = 0;
@@ -102,6 +104,10 @@ class ChildCreationRecorder {
 
 class GridTest : public ::testing::Test {
  protected:
+  // Hosts a plain CComboListCtrl, or the grid a derived fixture brings.
+  GridTest() : GridTest(m_plainGrid) {}
+  explicit GridTest(CComboListCtrl& grid) : host(grid) {}
+
   static constexpr int kColumns = 24;
   static constexpr int kRows = 7;
 
@@ -142,5 +148,10 @@ class GridTest : public ::testing::Test {
     return static_cast<const char*>(host.grid.GetItemText(row, column));
   }
 
+  // Declared before the host, which refers to it.
+ private:
+  CComboListCtrl m_plainGrid;
+
+ protected:
   GridHost host;
 };

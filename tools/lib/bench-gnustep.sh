@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Measures Kestrune.app against the bare GNUstep application on a private Xvfb, with a private home and our own gdnc and gpbs.
 set -euo pipefail
-bench_root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$(dirname "$0")/root.sh"
 bench_results=${bench_results:?}
 runs=${runs:?}
 idle_seconds=${idle_seconds:?}
 app=${app:?}
 app_title=${app_title:?}
-source "$bench_root/tools/lib/xvfb.sh"
-source "$bench_root/tools/lib/gnustep.sh"
-source "$bench_root/tools/lib/bench-measure.sh"
+source "$KESTRUNE_ROOT/tools/lib/xvfb.sh"
+source "$KESTRUNE_ROOT/tools/lib/gnustep.sh"
+source "$KESTRUNE_ROOT/tools/lib/bench-measure.sh"
 
-bare="$bench_root/build/bench-linux/bench/gnustep/BareApp.app/BareApp"
+bare="$KESTRUNE_ROOT/build/bench-linux/bench/gnustep/BareApp.app/BareApp"
 
 # Under the GNUstep lock, in a mount namespace with a throwaway home and state folder.
 gnustep_enter_private_namespace "$0"
@@ -21,10 +21,12 @@ start_xvfb
 gnustep_begin_session "$bench_log"
 echo "gnustep: gdnc pid $gnustep_gdnc_pid, gpbs pid $gnustep_gpbs_pid"
 
+# shellcheck disable=SC2034 # passed by name
 theirs=(mac.bare "Bare window" "$bare")
 echo "bench: one warm-up start of the bare application"
 clock_start "Bare window" "$bare" && clock_stop
 
+# shellcheck disable=SC2034 # passed by name
 ours=(mac.program "$app_title" "$app")
 echo "bench: one warm-up start of $(basename "$app")"
 clock_start "$app_title" "$app" && clock_stop

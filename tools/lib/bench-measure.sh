@@ -1,25 +1,22 @@
+# shellcheck shell=bash
 # Sourced: measuring one program's start-up, memory and idle CPU on the current display with
-# bench/x11's window-clock, and collecting the numbers as "key value" lines in $bench_results.
-# Needs $bench_root (the checkout) and $bench_results set by the caller.
+# bench/x11's window-clock, and collecting the numbers as "key value" lines in $bench_results,
+# which the caller sets.
 
+# shellcheck source=root.sh
+source "$(dirname "${BASH_SOURCE[0]}")/root.sh"
 # shellcheck source=poll.sh
-source "$bench_root/tools/lib/poll.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/poll.sh"
 
-window_clock="$bench_root/build/bench-linux/bench/x11/window-clock"
-bench_log="$bench_root/build/bench/programs.log"
+bench_results=${bench_results:?}
+idle_seconds=${idle_seconds:?}
+window_clock="$KESTRUNE_ROOT/build/bench-linux/bench/x11/window-clock"
+bench_log="$KESTRUNE_ROOT/build/bench/programs.log"
 clock_pid=""
 program_pid=""
 visible_ms=""
 
 record() { echo "$1 $2" >>"$bench_results"; }
-
-# The median of the numbers on standard input.
-median() {
-  sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) exit 1; if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-
-# The median of every value recorded under a key.
-recorded_median() { awk -v key="$1" '$1 == key { print $2 }' "$bench_results" | median; }
 
 # True once the clock has said that the window shows, or has ended without saying so.
 clock_has_answered() { grep -q '^visible ' "$1" || ! kill -0 "$clock_pid" 2>/dev/null; }

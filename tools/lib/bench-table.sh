@@ -1,20 +1,18 @@
 #!/usr/bin/env bash
 # Prints the benchmark table (Markdown) from the "key value" lines that tools/bench collected.
 set -euo pipefail
+source "$(dirname "$0")/median.sh"
 results=$1
 
 # The median of every value under a key; empty when there is none.
-med() {
-  awk -v key="$1" '$1 == key { print $2 }' "$results" | sort -g |
-    awk '{ v[NR] = $1 } END { if (NR == 0) exit; if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
+med() { awk -v key="$1" '$1 == key { print $2 }' "$results" | median; }
 # The median of the run-by-run ratios of two keys recorded in turn: it cancels drift in the
 # machine's load better than the ratio of the medians.
 paired() {
   paste <(awk -v key="$1" '$1 == key { print $2 }' "$results") \
     <(awk -v key="$2" '$1 == key { print $2 }' "$results") |
-    awk -F'\t' '$1 != "" && $2 > 0 { print $1 / $2 }' | sort -g |
-    awk '{ v[NR] = $1 } END { if (NR == 0) exit; if (NR % 2) m = v[(NR + 1) / 2]; else m = (v[NR / 2] + v[NR / 2 + 1]) / 2; printf " (paired %.2f)", m }'
+    awk -F'\t' '$1 != "" && $2 > 0 { print $1 / $2 }' | median |
+    awk '{ printf " (paired %.2f)", $1 }'
 }
 count() { awk -v key="$1" '$1 == key { n++ } END { print n + 0 }' "$results"; }
 
@@ -23,9 +21,9 @@ num() {
   local value=$1 format=$2 unit=$3 missing=${4:-failed}
   if [ -z "$value" ]; then echo "$missing"; else awk -v v="$value" -v f="$format" -v u="$unit" 'BEGIN { printf f "%s", v, u }'; fi
 }
-ratio() { [ -n "$1" ] && [ -n "$2" ] && awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b }' || true; }
+ratio() { if [ -n "$1" ] && [ -n "$2" ]; then awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b }'; fi; }
 # "yes" or "no" for a value against a limit; nothing when the value is missing.
-met() { [ -n "$1" ] && awk -v v="$1" -v l="$2" 'BEGIN { print (v <= l) ? "yes" : "**no**" }' || true; }
+met() { if [ -n "$1" ]; then awk -v v="$1" -v l="$2" 'BEGIN { print (v <= l) ? "yes" : "**no**" }'; fi; }
 
 row() { printf '| %s | %s | %s | %s | %s | %s |\n' "$@"; }
 

@@ -1,17 +1,16 @@
 #!/usr/bin/env bash
 # Measures the Windows program against the bare Win32 dialog under Wine, in the private prefix on a private Xvfb.
 set -euo pipefail
-bench_root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$(dirname "$0")/root.sh"
 bench_results=${bench_results:?}
 runs=${runs:?}
 idle_seconds=${idle_seconds:?}
-wine_root=$bench_root
-source "$bench_root/tools/lib/xvfb.sh"
-source "$bench_root/tools/lib/wine.sh"
-source "$bench_root/tools/lib/bench-measure.sh"
+source "$KESTRUNE_ROOT/tools/lib/xvfb.sh"
+source "$KESTRUNE_ROOT/tools/lib/wine.sh"
+source "$KESTRUNE_ROOT/tools/lib/bench-measure.sh"
 
-program="$bench_root/build/windows/win/kestrune-win.exe"
-bare="$bench_root/build/bench-windows/bench/win/kestrune-bare-dialog.exe"
+program="$KESTRUNE_ROOT/build/windows/win/kestrune-win.exe"
+bare="$KESTRUNE_ROOT/build/bench-windows/bench/win/kestrune-bare-dialog.exe"
 
 trap 'clock_stop; stop_wineserver; stop_xvfb' EXIT
 trap 'exit 130' INT TERM
@@ -36,7 +35,9 @@ start_wineserver
 wineserver_pid=$(our_wineserver)
 echo "wine: warm prefix $WINEPREFIX, wineserver pid ${wineserver_pid:-unknown}"
 
+# shellcheck disable=SC2034 # passed by name
 ours=(win.program Kestrune wine "$program")
+# shellcheck disable=SC2034 # passed by name
 theirs=(win.bare "Bare dialog" wine "$bare")
 echo "bench: one warm-up start of each"
 clock_start Kestrune wine "$program" && clock_stop

@@ -1,9 +1,14 @@
+# shellcheck shell=bash
 # Sourced: a private GNUstep session for the application. GNUstep keeps per-user state under
 # the passwd home (not $HOME) and in /tmp/GNUstepSecure<uid>; a session hides both behind
 # throwaway folders in a mount namespace of its own, and runs the gdnc and gpbs daemons itself,
 # so that nothing outlives it. Sessions take a lock, so two never overlap on one machine; a
 # script that opens a session takes it itself, so don't wrap such a script (or ctest) in flock
 # on the same file: it would wait for its own caller.
+#
+# Root gets the mount namespace directly. Anyone else gets it inside a user namespace that maps
+# them to root, which may bind-mount there; GNUstep then runs as uid 0 and takes root's home and
+# state folder, which the session hides the same way. Files made there belong to the user.
 
 # shellcheck source=poll.sh
 source "$(dirname "${BASH_SOURCE[0]}")/poll.sh"
@@ -11,6 +16,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/poll.sh"
 gnustep_lock=/tmp/kestrune-gnustep.lock
 gnustep_scratch=""
 gnustep_mounts=()
+gnustep_made_state_folder=""
 gnustep_gdnc_pid=""
 gnustep_gpbs_pid=""
 
@@ -19,8 +25,18 @@ gnustep_gpbs_pid=""
 gnustep_enter_private_namespace() {
   if [ -n "${KESTRUNE_GNUSTEP_NAMESPACE:-}" ]; then return 0; fi
   export KESTRUNE_GNUSTEP_NAMESPACE=1
+  local namespace=(unshare --mount --propagation private)
+  [ "$(id -u)" -eq 0 ] || namespace=(unshare --user --map-root-user --mount --propagation private)
   echo "gnustep: waiting for $gnustep_lock, then a private mount namespace"
-  exec flock -w 300 "$gnustep_lock" unshare --mount --propagation private bash "$@"
+  # An existing lock file is opened for reading only: in /tmp, creating over a file of another
+  # user is refused (fs.protected_regular), even to root.
+  [ -e "$gnustep_lock" ] || : >>"$gnustep_lock"
+  exec 9<"$gnustep_lock"
+  if ! flock -w 300 9; then
+    echo "gnustep: another session kept $gnustep_lock for 300 s" >&2
+    exit 1
+  fi
+  exec "${namespace[@]}" bash "$@"
 }
 
 # The daemons announce themselves by a file named for their port name in base64.
@@ -37,7 +53,10 @@ gnustep_begin_session() {
   gnustep_scratch=$(mktemp -d /tmp/kestrune-gnustep-session.XXXXXX)
   mkdir -p "$gnustep_scratch/home" "$gnustep_scratch/state"
   chmod 700 "$gnustep_scratch/home" "$gnustep_scratch/state"
-  mkdir -p -m 700 "/tmp/GNUstepSecure$uid"
+  if [ ! -d "/tmp/GNUstepSecure$uid" ]; then
+    mkdir -m 700 "/tmp/GNUstepSecure$uid"
+    gnustep_made_state_folder="/tmp/GNUstepSecure$uid"
+  fi
   mount --bind "$gnustep_scratch/home" "$passwd_home"
   mount --bind "$gnustep_scratch/state" "/tmp/GNUstepSecure$uid"
   gnustep_mounts=("/tmp/GNUstepSecure$uid" "$passwd_home")
@@ -83,6 +102,12 @@ gnustep_end_session() {
   gnustep_stop_daemons
   for mounted in "${gnustep_mounts[@]}"; do umount "$mounted" 2>/dev/null || true; done
   gnustep_mounts=()
+  # A state folder this session had to make belongs to whoever ran it: left behind, it would
+  # stand in the way of GNUstep programs of the real root.
+  if [ -n "$gnustep_made_state_folder" ]; then
+    rmdir "$gnustep_made_state_folder" 2>/dev/null || true
+    gnustep_made_state_folder=""
+  fi
   if [ -n "$gnustep_scratch" ]; then
     rm -rf "$gnustep_scratch"
     gnustep_scratch=""

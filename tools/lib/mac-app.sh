@@ -1,18 +1,22 @@
+# shellcheck shell=bash
 # Sourced: builds the application and finds its controls on the screen. The window carries no
 # frame of its own here, so a control's place is the window's place plus the control's frame
 # in the interface file (whose y axis points up from the window's bottom edge).
 
-mac_root=${mac_root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 # shellcheck source=presets.sh
 source "$(dirname "${BASH_SOURCE[0]}")/presets.sh"
-mac_app="$mac_root/build/linux/mac/Kestrune.app/Kestrune"
-mac_xib="$mac_root/mac/MainMenu.xib"
+# shellcheck source=poll.sh
+source "$(dirname "${BASH_SOURCE[0]}")/poll.sh"
+# shellcheck source=screen.sh
+source "$(dirname "${BASH_SOURCE[0]}")/screen.sh"
+mac_app="$KESTRUNE_ROOT/build/linux/mac/Kestrune.app/Kestrune"
+mac_xib="$KESTRUNE_ROOT/mac/MainMenu.xib"
 # Without a window manager GNUstep shows an application icon window named like the main window.
 mac_app_arguments=(-GSSuppressAppIcon YES)
 
 build_mac_app() {
   echo "mac: building the linux preset's application"
-  build_preset "$mac_root" linux -j2 --target kestrune-mac
+  build_preset linux -j2 --target kestrune-mac
 }
 
 # The main window: GNUstep shows the main menu as a window of its own with the same name, so
@@ -20,7 +24,7 @@ build_mac_app() {
 mac_window() {
   local id width
   width=$(sed -n 's/.*<rect key="contentRect" .* width="\([0-9]*\)".*/\1/p' "$mac_xib")
-  for id in $(xdotool search --onlyvisible --name '^Kestrune$' 2>/dev/null); do
+  for id in $(windows_titled Kestrune); do
     if [ "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null | sed -n 's/^WIDTH=//p')" = "$width" ]; then
       echo "$id"
       return 0
@@ -89,6 +93,9 @@ control_shows_text() {
   read -r colours _ <<<"$(control_picture "$1")"
   [ "${colours:-0}" -gt 2 ]
 }
+
+# True when a control shows the given picture.
+control_picture_is() { [ "$(control_picture "$1")" = "$2" ]; }
 
 # True when a control no longer shows the given picture.
 control_picture_changed() {

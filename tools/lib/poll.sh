@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced: bounded waiting for the tools' scripts.
 
 # Polls a command every 50 ms for at most the given seconds.

@@ -1,12 +1,15 @@
-# Sourced: configures and builds a CMake preset, keeping the configure step's output in
-# build/<preset>-configure.log and showing it only when the step fails.
+# shellcheck shell=bash
+# Sourced: configures and builds a CMake preset of the checkout, keeping the configure step's
+# output in build/<preset>-configure.log and showing it only when the step fails.
 
-# build_preset SOURCE_ROOT PRESET [arguments for cmake --build ...]
+# shellcheck source=root.sh
+source "$(dirname "${BASH_SOURCE[0]}")/root.sh"
+
+# build_preset PRESET [arguments for cmake --build ...]
 build_preset() {
-  local root=$1 preset=$2
-  shift 2
-  mkdir -p "$root/build"
-  (cd "$root" && cmake --preset "$preset" >"$root/build/$preset-configure.log" 2>&1) ||
-    { cat "$root/build/$preset-configure.log"; return 1; }
-  (cd "$root" && cmake --build --preset "$preset" "$@")
+  local preset=$1 log="$KESTRUNE_ROOT/build/$1-configure.log"
+  shift
+  mkdir -p "$KESTRUNE_ROOT/build"
+  (cd "$KESTRUNE_ROOT" && cmake --preset "$preset" >"$log" 2>&1) || { cat "$log"; return 1; }
+  (cd "$KESTRUNE_ROOT" && cmake --build --preset "$preset" "$@")
 }

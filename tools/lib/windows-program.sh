@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced: starts the built Windows program under Wine on the current display, takes a picture of
 # its dialog and closes it again. Needs tools/lib/xvfb.sh and tools/lib/wine.sh set up first.
 
@@ -5,17 +6,19 @@
 source "$(dirname "${BASH_SOURCE[0]}")/poll.sh"
 # shellcheck source=presets.sh
 source "$(dirname "${BASH_SOURCE[0]}")/presets.sh"
+# shellcheck source=screen.sh
+source "$(dirname "${BASH_SOURCE[0]}")/screen.sh"
 
-windows_build="$wine_root/build/windows"
+windows_build="$KESTRUNE_ROOT/build/windows"
 windows_program="$windows_build/win/kestrune-win.exe"
 windows_probe="$windows_build/tests/win/e2e/kestrune-probe.exe"
 
 build_windows_program() {
   echo "windows: building the windows preset"
-  build_preset "$wine_root" windows -j2 --target kestrune-win kestrune-probe
+  build_preset windows -j2 --target kestrune-win kestrune-probe
 }
 
-dialog_window() { xdotool search --onlyvisible --name '^Kestrune$' | head -n1; }
+dialog_window() { window_titled Kestrune; }
 clock_shows_time() { [ -n "$(wine "$windows_probe" text Kestrune 1004 2>/dev/null | tr -d '\r')" ]; }
 
 # Runs the program, saves a picture of its dialog to the given PNG file and closes the program
@@ -23,7 +26,7 @@ clock_shows_time() { [ -n "$(wine "$windows_probe" text Kestrune 1004 2>/dev/nul
 picture_windows_program() {
   local picture=$1 pid window
   echo "windows: starting $(basename "$windows_program") on display $DISPLAY"
-  wine "$windows_program" </dev/null >"$wine_root/build/windows-program.log" 2>&1 &
+  wine "$windows_program" </dev/null >"$KESTRUNE_ROOT/build/windows-program.log" 2>&1 &
   pid=$!
   if ! poll_until 30 dialog_window || ! poll_until 10 clock_shows_time; then
     echo "windows: the dialog did not appear; see build/windows-program.log" >&2

@@ -1,11 +1,13 @@
+# shellcheck shell=bash
 # Sourced: a private Wine prefix under build/ that behaves like a quiet Windows desktop.
 # Needs DISPLAY set before the first wine process, so start_xvfb comes first.
 
-wine_root=${wine_root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
-export WINEPREFIX="$wine_root/build/wine/prefix"
+# shellcheck source=root.sh
+source "$(dirname "${BASH_SOURCE[0]}")/root.sh"
+export WINEPREFIX="$KESTRUNE_ROOT/build/wine/prefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=;mshtml="
-wine_home="$wine_root/build/wine/home"
+wine_home="$KESTRUNE_ROOT/build/wine/home"
 
 # The prefix's desktop folder, where the program keeps its settings file.
 wine_desktop() {

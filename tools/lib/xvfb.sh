@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced: starts a private X server on a free display and remembers its PID for stop_xvfb.
 
 xvfb_pid=""
@@ -17,7 +18,8 @@ start_xvfb() {
     fi
     sleep 0.05
   done
-  export DISPLAY=":$(head -n1 "$fdfile")"
+  DISPLAY=":$(head -n1 "$fdfile")"
+  export DISPLAY
   rm -f "$fdfile"
   echo "xvfb: display $DISPLAY (pid $xvfb_pid)"
 }

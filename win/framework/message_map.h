@@ -58,6 +58,60 @@
     result = 0;                                               \
     return true;                                              \
   }
+#define ON_WM_SETFOCUS()                                          \
+  if (message == WM_SETFOCUS) {                                   \
+    OnSetFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wParam))); \
+    result = 0;                                                   \
+    return true;                                                  \
+  }
+#define ON_WM_KEYDOWN()                                                                      \
+  if (message == WM_KEYDOWN) {                                                               \
+    OnKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), static_cast<UINT>(HIWORD(lParam))); \
+    result = 0;                                                                              \
+    return true;                                                                             \
+  }
+#define ON_WM_KEYUP()                                                                      \
+  if (message == WM_KEYUP) {                                                               \
+    OnKeyUp(static_cast<UINT>(wParam), LOWORD(lParam), static_cast<UINT>(HIWORD(lParam))); \
+    result = 0;                                                                            \
+    return true;                                                                           \
+  }
+#define ON_WM_SYSKEYDOWN()                                                                      \
+  if (message == WM_SYSKEYDOWN) {                                                               \
+    OnSysKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), static_cast<UINT>(HIWORD(lParam))); \
+    result = 0;                                                                                 \
+    return true;                                                                                \
+  }
+#define ON_WM_LBUTTONUP()                                   \
+  if (message == WM_LBUTTONUP) {                            \
+    OnLButtonUp(static_cast<UINT>(wParam), CPoint(lParam)); \
+    result = 0;                                             \
+    return true;                                            \
+  }
+#define ON_WM_RBUTTONDOWN()                                   \
+  if (message == WM_RBUTTONDOWN) {                            \
+    OnRButtonDown(static_cast<UINT>(wParam), CPoint(lParam)); \
+    result = 0;                                               \
+    return true;                                              \
+  }
+#define ON_WM_RBUTTONUP()                                   \
+  if (message == WM_RBUTTONUP) {                            \
+    OnRButtonUp(static_cast<UINT>(wParam), CPoint(lParam)); \
+    result = 0;                                             \
+    return true;                                            \
+  }
+#define ON_WM_MOUSEMOVE()                                   \
+  if (message == WM_MOUSEMOVE) {                            \
+    OnMouseMove(static_cast<UINT>(wParam), CPoint(lParam)); \
+    result = 0;                                             \
+    return true;                                            \
+  }
+#define ON_WM_CAPTURECHANGED()                                          \
+  if (message == WM_CAPTURECHANGED) {                                   \
+    OnCaptureChanged(CWnd::FromHandle(reinterpret_cast<HWND>(lParam))); \
+    result = 0;                                                         \
+    return true;                                                        \
+  }
 #define ON_WM_HSCROLL()                                                                          \
   if (message == WM_HSCROLL) {                                                                   \
     OnHScroll(LOWORD(wParam), HIWORD(wParam), CWnd::FromHandle(reinterpret_cast<HWND>(lParam))); \
@@ -97,6 +151,14 @@
 
 // A command from a menu, an accelerator or a button: void handler().
 #define ON_COMMAND(id, memberFxn) ON_CONTROL(0, id, memberFxn)
+// Commands first to last, both included: void handler(UINT id).
+#define ON_COMMAND_RANGE(first, last, memberFxn)                                   \
+  if (message == WM_COMMAND && HIWORD(wParam) == 0 && LOWORD(wParam) >= (first) && \
+      LOWORD(wParam) <= (last)) {                                                  \
+    (this->*(memberFxn))(LOWORD(wParam));                                          \
+    result = 0;                                                                    \
+    return true;                                                                   \
+  }
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_CONTROL(notifyCode, id, memberFxn)                                              \
   if (message == WM_COMMAND && HIWORD(wParam) == (notifyCode) && LOWORD(wParam) == (id)) { \

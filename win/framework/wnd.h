@@ -117,7 +117,16 @@ class CWnd : public CCmdTarget {
   void OnPaint() { Default(); }
   void OnKillFocus(CWnd*) { Default(); }
   void OnChar(UINT, UINT, UINT) { Default(); }
+  void OnSetFocus(CWnd*) { Default(); }
+  void OnKeyDown(UINT, UINT, UINT) { Default(); }
+  void OnKeyUp(UINT, UINT, UINT) { Default(); }
+  void OnSysKeyDown(UINT, UINT, UINT) { Default(); }
   void OnLButtonDown(UINT, CPoint) { Default(); }
+  void OnLButtonUp(UINT, CPoint) { Default(); }
+  void OnRButtonDown(UINT, CPoint) { Default(); }
+  void OnRButtonUp(UINT, CPoint) { Default(); }
+  void OnMouseMove(UINT, CPoint) { Default(); }
+  void OnCaptureChanged(CWnd*) { Default(); }
   void OnHScroll(UINT, UINT, CWnd*) { Default(); }
   void OnVScroll(UINT, UINT, CWnd*) { Default(); }
   void OnSysCommand(UINT, LPARAM) { Default(); }

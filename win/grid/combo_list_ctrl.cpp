@@ -90,7 +90,10 @@ void CComboListCtrl::OnLButtonDown(UINT flags, CPoint point) {
       row != -1 &&
       (SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_FOCUSED) & LVIS_FOCUSED) != 0;
   if (!rowHasFocus || !(GetStyle() & LVS_EDITLABELS)) return;
+  EditCell(row, column, text);
+}
 
+void CComboListCtrl::EditCell(int row, int column, const CString& text) {
   if (IsChoiceColumn(column)) {
     CStringList choices(10);
     GetParent()->SendMessage(WM_CELL_CHOICES, static_cast<WPARAM>(column),
@@ -131,6 +134,10 @@ void CComboListCtrl::OnEndLabelEdit(NMHDR* header, LRESULT* result) {
 }
 
 //--- Cells
+
+void CComboListCtrl::EditCell(int row, int column) {
+  EditCell(row, column, GetItemText(row, column));
+}
 
 bool CComboListCtrl::CellFromPoint(CPoint point, int& row, int& column) const {
   row = HitTest(point);

@@ -40,22 +40,27 @@ class CComboListCtrl : public CListCtrl {
   // Called when an editor reports its result: writes the cell and tells the parent.
   void OnEndLabelEdit(NMHDR* header, LRESULT* result);
 
- private:
-  static constexpr int kFilterColumns = 100;
-
+  // Opens the cell's editor, as a click on it does: the drop-down in a choice column, else the
+  // edit box unless the column is locked.
+  void EditCell(int row, int column);
   // The cell under a client point; false below the last row, right of the last column, or when
   // the list is not a report view.
   bool CellFromPoint(CPoint point, int& row, int& column) const;
   // The cell's rectangle in client coordinates, after scrolling the column into view.
   CRect CellRect(int column, int row);
+  int ColumnCount() const;
+  int ColumnWidth(int column) const;
+
+ private:
+  static constexpr int kFilterColumns = 100;
+
+  void EditCell(int row, int column, const CString& text);
   CRect RevealColumn(int column, const CRect& rowRect);
   CInPlaceCombo* OpenChoiceEditor(int row, int column, CStringList& choices, const CString& text);
   void OpenTextEditor(int row, int column, const CString& text);
   // Lets a shared editor that has just ended close its window before a new edit starts.
   void DeliverPendingClose(HWND editor);
   void EndEditBeforeScrolling();
-  int ColumnCount() const;
-  int ColumnWidth(int column) const;
 
   CList<int, int> m_choiceColumns{10};
   CList<int, int> m_lockedColumns{10};

@@ -10,6 +10,7 @@ cp "$settings" "$reference"
 
 expect_file_untouched() {
   cmp -s "$settings" "$reference" || fail "the settings file changed after $1"
+  # shellcheck disable=SC2012 # the names are our own
   [ "$(ls -A "$desktop")" = Kestrune.txt ] || fail "after $1 the desktop holds $(ls -A "$desktop" | tr '\n' ' ')"
 }
 

@@ -10,7 +10,7 @@ press c
 press_ok_and_finish
 
 expect_sealed_record
-schedule=($(repeat 2 168))
+read -ra schedule <<<"$(repeat 2 168)"
 for ((day = 0; day <= 4; day++)); do
   for ((hour = 8; hour <= 18; hour++)); do schedule[day * 24 + hour]=1; done
 done

@@ -7,9 +7,10 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin
 
 mkdir -p "$HOME/.config" "$HOME/Bureau"
+# shellcheck disable=SC2016 # the file names $HOME itself, as XDG's own files do
 echo 'XDG_DESKTOP_DIR="$HOME/Bureau"' >"$HOME/.config/user-dirs.dirs"
 settings="$HOME/Bureau/Kestrune.txt"
-schedule=($(repeat 1 168))
+read -ra schedule <<<"$(repeat 1 168)"
 # Two choices name no item of their lists: their combo boxes show no selection.
 craft_record ours "-56 1 9 1 0 0 0 0 1 0 1" "${schedule[*]}"
 

@@ -13,6 +13,7 @@ dismiss_alert
 expect_window_open
 [ -d "$settings" ] || fail "the folder in the file's place was touched"
 [ -z "$(ls -A "$settings")" ] || fail "something was written into the folder"
+# shellcheck disable=SC2012 # the names are our own
 [ "$(ls -A "$desktop")" = Kestrune.txt ] || fail "the desktop holds $(ls -A "$desktop" | tr '\n' ' ')"
 
 rmdir "$settings"
@@ -20,7 +21,7 @@ click_control okButton
 dismiss_alert
 expect_app_ends
 expect_sealed_record
-schedule=($(repeat 2 168))
+read -ra schedule <<<"$(repeat 2 168)"
 schedule[1 * 24 + 3]=1
 expect_bytes "schedule" 147 168 "${schedule[*]}"
 echo "e2e $e2e_name: passed"

@@ -11,7 +11,7 @@ press o
 press_ok_and_finish
 
 expect_sealed_record
-schedule=($(repeat 2 168))
+read -ra schedule <<<"$(repeat 2 168)"
 for ((day = 0; day < 7; day++)); do
   for ((hour = 0; hour <= 5; hour++)); do schedule[day * 24 + hour]=0; done
 done

@@ -1,23 +1,24 @@
+# shellcheck shell=bash
 # Sourced by each end-to-end scenario: runs the real Kestrune.app in a private GNUstep session
 # (its own home, state folder and daemons) on an X display, drives it with xdotool at places
 # taken from the interface file, and keeps a screenshot of every failure.
 # Arguments of a scenario: SOURCE_ROOT APPLICATION_EXECUTABLE SCREENSHOT_FOLDER.
 set -euo pipefail
 
-e2e_root=$1
 e2e_shots=$3
 e2e_name=$(basename "$0" .sh)
 
-mac_root=$e2e_root
+# shellcheck source=../../../tools/lib/root.sh
+source "$1/tools/lib/root.sh"
 # shellcheck source=../../../tools/lib/gnustep.sh
-source "$e2e_root/tools/lib/gnustep.sh"
+source "$KESTRUNE_ROOT/tools/lib/gnustep.sh"
 gnustep_enter_private_namespace "$0" "$@"
 # shellcheck source=../../../tools/lib/xvfb.sh
-source "$e2e_root/tools/lib/xvfb.sh"
+source "$KESTRUNE_ROOT/tools/lib/xvfb.sh"
 # shellcheck source=../../../tools/lib/mac-app.sh
-source "$e2e_root/tools/lib/mac-app.sh"
+source "$KESTRUNE_ROOT/tools/lib/mac-app.sh"
 # shellcheck source=../../e2e/scenario.sh
-source "$e2e_root/tests/e2e/scenario.sh"
+source "$KESTRUNE_ROOT/tests/e2e/scenario.sh"
 mac_app=$2
 
 step_seconds=0.05
@@ -62,7 +63,7 @@ e2e_end() {
 
 
 visible_windows() { xdotool search --onlyvisible --name '.' 2>/dev/null | sort; }
-alert_window() { xdotool search --onlyvisible --name '^Alert$' | head -n1; }
+alert_window() { window_titled Alert; }
 alert_shown() { [ -n "$(alert_window)" ]; }
 no_alert_shown() { ! alert_shown; }
 app_has_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
@@ -172,7 +173,7 @@ drag_cells() {
   local x1 y1 x2 y2
   read -r x1 y1 <<<"$(cell_point "$1" "$2")"
   read -r x2 y2 <<<"$(cell_point "$3" "$4")"
-  [ -n "${y1:-}" ] && [ -n "${y2:-}" ] || fail "cells $1,$2 or $3,$4 not found"
+  [[ -n ${y1:-} && -n ${y2:-} ]] || fail "cells $1,$2 or $3,$4 not found"
   move_pointer "$x1" "$y1"
   xdotool mousedown 1
   sleep "$press_gap"

@@ -16,11 +16,11 @@ press m
 wait_until 5 "the table shows the change" control_picture_changed scheduleScroll "$before"
 changed=$(control_picture scheduleScroll)
 press alt+z
-wait_until 5 "Undo shows the cells as before" eval '[ "$(control_picture scheduleScroll)" = "$before" ]'
+wait_until 5 "Undo shows the cells as before" control_picture_is scheduleScroll "$before"
 press alt+shift+z
-wait_until 5 "Redo shows the change again" eval '[ "$(control_picture scheduleScroll)" = "$changed" ]'
+wait_until 5 "Redo shows the change again" control_picture_is scheduleScroll "$changed"
 press alt+z
-wait_until 5 "Undo shows the cells as before again" eval '[ "$(control_picture scheduleScroll)" = "$before" ]'
+wait_until 5 "Undo shows the cells as before again" control_picture_is scheduleScroll "$before"
 
 # A typed edit: a double-click on a cell, a letter, and a click on the first cell again.
 click_cell 1 2
@@ -29,7 +29,7 @@ edit_cell 6 20 c Tab
 click_cell 1 2
 wait_until 5 "the table shows the typed edit" control_picture_changed scheduleScroll "$before"
 press alt+z
-wait_until 5 "Undo shows the cell as before" eval '[ "$(control_picture scheduleScroll)" = "$before" ]'
+wait_until 5 "Undo shows the cell as before" control_picture_is scheduleScroll "$before"
 press_ok_and_finish
 
 expect_sealed_record

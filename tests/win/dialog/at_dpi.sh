@@ -2,14 +2,13 @@
 # Runs a Windows test program under Wine in a private prefix whose screen is set to the given DPI.
 # Usage: at_dpi.sh SOURCE_ROOT DPI PROGRAM [ARGUMENT...]   (needs DISPLAY, as the lane gives)
 set -euo pipefail
-root=$1
+# shellcheck source=../../../tools/lib/wine.sh
+source "$1/tools/lib/wine.sh"
 dpi=$2
 shift 2
 
-# shellcheck source-path=SCRIPTDIR source=../../../tools/lib/wine.sh
-source "$root/tools/lib/wine.sh"
 # A prefix of its own, so that every other test keeps the lane's prefix at 96 DPI.
-export WINEPREFIX="$root/build/wine/prefix-dpi$dpi"
+export WINEPREFIX="$KESTRUNE_ROOT/build/wine/prefix-dpi$dpi"
 prepare_wine_prefix
 
 trap stop_wineserver EXIT

@@ -16,7 +16,7 @@ wait_until 10 "an error box names the settings file" box_mentions "Kestrune.txt"
 [ "$(probe icon "$box_caption")" = icon ] || fail "the error box shows no icon"
 box_says "Finish!" && fail "the box says Finish! although nothing was written"
 click_control "$box_caption" 1
-wait_until 10 "the error box is gone" no_visible_window "$box_caption"
+wait_until 10 "the error box is gone" no_window_titled "$box_caption"
 
 expect_dialog_open
 expect_control_text 1020 "DD/MM/YYYY"

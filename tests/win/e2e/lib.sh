@@ -1,21 +1,24 @@
+# shellcheck shell=bash
 # Sourced by each end-to-end scenario: runs the real program under Wine in Xvfb, drives it with
 # xdotool where kestrune-probe reports its controls, and keeps a screenshot of every failure.
 # Arguments of a scenario: SOURCE_ROOT PROGRAM_EXE PROBE_EXE SCREENSHOT_FOLDER.
 set -euo pipefail
 
-e2e_root=$1
 e2e_program=$2
 e2e_probe=$3
 e2e_shots=$4
 e2e_name=$(basename "$0" .sh)
 
-wine_root=$e2e_root
+# shellcheck source=../../../tools/lib/root.sh
+source "$1/tools/lib/root.sh"
 # shellcheck source=../../../tools/lib/xvfb.sh
-source "$e2e_root/tools/lib/xvfb.sh"
+source "$KESTRUNE_ROOT/tools/lib/xvfb.sh"
 # shellcheck source=../../../tools/lib/wine.sh
-source "$e2e_root/tools/lib/wine.sh"
+source "$KESTRUNE_ROOT/tools/lib/wine.sh"
+# shellcheck source=../../../tools/lib/screen.sh
+source "$KESTRUNE_ROOT/tools/lib/screen.sh"
 # shellcheck source=../../e2e/scenario.sh
-source "$e2e_root/tests/e2e/scenario.sh"
+source "$KESTRUNE_ROOT/tests/e2e/scenario.sh"
 
 dialog_caption=Kestrune
 # Message boxes carry the program's name, which is its file's base name.
@@ -67,8 +70,7 @@ e2e_end() {
 }
 
 
-visible_window() { xdotool search --onlyvisible --name "^$1\$"; }
-no_visible_window() { ! visible_window "$1"; }
+no_window_titled() { ! window_titled "$1"; }
 program_has_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 
 #--- The program
@@ -77,7 +79,7 @@ start_program() {
   echo "e2e $e2e_name: starting $(basename "$e2e_program")"
   wine "$e2e_program" </dev/null >>"$log" 2>&1 &
   program_pid=$!
-  wait_until 30 "the dialog is shown" visible_window "$dialog_caption"
+  wait_until 30 "the dialog is shown" window_titled "$dialog_caption"
   # The dialog is shown once its set-up is done; the probe then finds its controls.
   wait_until 10 "the dialog's controls answer" probe rect "$dialog_caption" 1005
 }
@@ -93,7 +95,7 @@ expect_program_ends() {
 
 expect_dialog_open() {
   kill -0 "$program_pid" 2>/dev/null || fail "the program has ended"
-  visible_window "$dialog_caption" >/dev/null || fail "the dialog is not shown"
+  window_titled "$dialog_caption" >/dev/null || fail "the dialog is not shown"
 }
 
 probe() { wine "$e2e_probe" "$@" 2>/dev/null | tr -d '\r'; }
@@ -129,7 +131,29 @@ click_cell() {
   click_middle "$(probe cell "$dialog_caption" 1019 "$1" "$2")"
 }
 
+# Presses a mouse button on one cell, moves over to another and lets go there.
+drag_cells() {
+  local x y w h x2 y2 w2 h2
+  read -r x y w h <<<"$(probe cell "$dialog_caption" 1019 "$1" "$2")"
+  read -r x2 y2 w2 h2 <<<"$(probe cell "$dialog_caption" 1019 "$3" "$4")"
+  if [ -z "${h:-}" ] || [ -z "${h2:-}" ]; then fail "no cells to drag between"; fi
+  xdotool mousemove --sync $((x + w / 2)) $((y + h / 2)) mousedown 1 \
+    mousemove --sync $((x2 + w2 / 2)) $((y2 + h2 / 2)) mouseup 1
+}
+
+right_click_cell() {
+  local x y w h
+  read -r x y w h <<<"$(probe cell "$dialog_caption" 1019 "$1" "$2")"
+  [ -n "${h:-}" ] || fail "no cell $1,$2"
+  xdotool mousemove --sync $((x + w / 2)) $((y + h / 2)) click 3
+}
+
 press() { xdotool key "$@"; }
+
+# The class of the dialog's focused window: ComboBox for an open cell editor, SysListView32
+# for the grid itself.
+focus_is() { [ "$(probe focus "$dialog_caption")" = "$1" ]; }
+menu_is_open() { [ "$(probe menu)" = open ]; }
 
 control_text_is() { [ "$(probe text "$dialog_caption" "$1")" = "$2" ]; }
 cell_text_is() { [ "$(probe celltext "$dialog_caption" 1019 "$1" "$2")" = "$3" ]; }
@@ -152,7 +176,7 @@ expect_cell_text() {
 dismiss_box_saying() {
   wait_until 10 "a box says '$1'" box_says "$1"
   click_control "$box_caption" 1
-  wait_until 10 "the box is gone" no_visible_window "$box_caption"
+  wait_until 10 "the box is gone" no_window_titled "$box_caption"
 }
 
 

@@ -8,6 +8,9 @@
 //   kestrune-probe celltext CAPTION ID ROW COL  the text of that cell
 //   kestrune-probe texts CAPTION                the texts of all child windows, one a line
 //   kestrune-probe icon CAPTION                 "icon" when the window shows an icon, else "none"
+//   kestrune-probe focus CAPTION                the class of the window with the keyboard focus
+//                                               in the window's thread
+//   kestrune-probe menu                         "open" while a popup menu is shown, else "none"
 //
 // CAPTION names a top-level dialog. Exit status 0 on success, 1 when the window or control
 // is not there, 2 on a usage error.
@@ -119,8 +122,10 @@ void printRect(RECT rect) {
 }
 
 int usage() {
-  std::fprintf(stderr,
-               "usage: kestrune-probe rect|text|cell|celltext|texts|icon CAPTION [ID [ROW COL]]\n");
+  std::fprintf(
+      stderr,
+      "usage: kestrune-probe rect|text|cell|celltext|texts|icon|focus CAPTION [ID [ROW COL]]\n"
+      "       kestrune-probe menu\n");
   return 2;
 }
 
@@ -132,6 +137,11 @@ int missing(const char* what, const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]) == "menu") {
+    const HWND menu = FindWindowA("#32768", nullptr);
+    std::puts(menu && IsWindowVisible(menu) ? "open" : "none");
+    return 0;
+  }
   if (argc < 3) return usage();
   const std::string command = argv[1];
   HWND dialog = FindWindowA("#32770", argv[2]);
@@ -147,6 +157,15 @@ int main(int argc, char** argv) {
     bool shown = false;
     EnumChildWindows(dialog, findIcon, reinterpret_cast<LPARAM>(&shown));
     std::puts(shown ? "icon" : "none");
+    return 0;
+  }
+  if (command == "focus" && argc == 3) {
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    char className[64] = {};
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread) && thread.hwndFocus)
+      GetClassNameA(thread.hwndFocus, className, sizeof className);
+    std::puts(className);
     return 0;
   }
   if (argc < 4) return usage();

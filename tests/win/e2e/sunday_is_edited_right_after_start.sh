@@ -23,7 +23,7 @@ dismiss_box_saying "Finish!"
 expect_program_ends
 
 expect_sealed_record
-schedule=($(repeat 2 168))
+read -ra schedule <<<"$(repeat 2 168)"
 schedule[6 * 24 + 2]=1
 expect_bytes "schedule" 147 168 "${schedule[*]}"
 echo "e2e $e2e_name: passed"
