@@ -24,7 +24,7 @@ std::vector<int> upTo(int last, int first = 0) {
 
 }  // namespace
 
-TEST(CellSelections, TheUsersClicksMeanTheseDaysAndHours) {
+TEST(CellSelections, WhenTheUserClicksThenTheSelectionMeansTheseDaysAndHours) {
   const struct {
     std::string clicks;
     std::function<void(CellSelection&)> make;
@@ -133,7 +133,7 @@ TEST(CellSelections, TheUsersClicksMeanTheseDaysAndHours) {
   }
 }
 
-TEST(CellSelections, CopyTakesABlockOnlyWhenTheCellsFormOne) {
+TEST(CellSelections, WhenTheCellsFormOneBlockThenCopyTakesItAndOtherwiseNone) {
   CellSelection selection{};
   EXPECT_FALSE(selection.rectangle());
 
@@ -151,7 +151,7 @@ TEST(CellSelections, CopyTakesABlockOnlyWhenTheCellsFormOne) {
   EXPECT_FALSE(selection.rectangle()) << "Monday and Wednesday are no block";
 }
 
-TEST(CellSelections, TheCurrentCellIsTheLastOneClickedWhateverWasSelected) {
+TEST(CellSelections, WhenCellsOrHeadersAreClickedThenTheCurrentCellIsTheLastOneClicked) {
   CellSelection selection{};
   EXPECT_FALSE(selection.current());
   selection.pressCell({1, 8}, false);

@@ -66,6 +66,12 @@ visible_windows() { xdotool search --onlyvisible --name '.' 2>/dev/null | sort; 
 alert_window() { window_titled Alert; }
 alert_shown() { [ -n "$(alert_window)" ]; }
 no_alert_shown() { ! alert_shown; }
+# The alert is looked for at each poll: a save can take longer than the step that led to it.
+alert_has_focus() {
+  local alert
+  alert=$(alert_window)
+  [ -n "$alert" ] && focus_is_on "$alert"
+}
 app_has_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 focus_is_on() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 
@@ -194,7 +200,7 @@ press_ok_and_finish() {
 
 # Dismisses the alert with its default button and waits until it is gone.
 dismiss_alert() {
-  wait_until 10 "the alert has the keyboard" focus_is_on "$(alert_window)"
+  wait_until 10 "the alert has the keyboard" alert_has_focus
   press Return
   wait_until 10 "the alert is gone" no_alert_shown
 }
