@@ -14,7 +14,6 @@ class CellSelection {
  public:
   // The cell the keys act from; the corner of the selection opposite the anchor.
   GridCell Current() const { return m_current; }
-  GridCell Anchor() const { return m_anchor; }
 
   // Moves the current cell by whole days and hours, stopping at the week's edges. With extend
   // the anchor stays and the selection grows or shrinks; without it the selection is the
