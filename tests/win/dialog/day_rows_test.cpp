@@ -63,7 +63,8 @@ class DayRows : public ::testing::Test {
     script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
     ASSERT_EQ(script.run(settingsDialog), IDCANCEL);
     // Measured, not asserted: how far each label's centre is from its row's, for the record.
-    std::printf("at %d DPI, label centre minus row centre:", layout.dpi);
+    std::printf("at %d DPI, rows %ld px high; label centre minus row centre:", layout.dpi,
+                layout.rows[0].bottom - layout.rows[0].top);
     for (int day = 0; day < kDayCount; ++day) {
       const RECT& row = layout.rows[day];
       std::printf(" %s %+.1f", kDayNames[day],
