@@ -36,36 +36,24 @@ std::optional<FileImage> readOrTell(const std::string& file, Streams io) {
 
 // Fills the record from the file, or from the profile's defaults when there is no file yet.
 Status loadForEdit(const EditTarget& target, _USR_SETTING_& record, Streams io) {
-  std::error_code error;
-  const auto status = std::filesystem::status(target.file, error);
-  if (status.type() == std::filesystem::file_type::not_found) {
-    RecordCodec::fillDefault(record, *target.profile);
-    return kDone;
-  }
-  if (error) {
-    io.err << target.file << ": cannot be read: " << error.message() << '\n';
-    return kFileProblem;
-  }
-  if (!std::filesystem::is_regular_file(status)) {
-    io.err << target.file << ": not a regular file\n";
-    return kFileProblem;
-  }
-
   // Only a file with our tags is edited; anything else would carry foreign bytes into ours.
   RecordCodec::CodecProfile checking = *target.profile;
   checking.validateTags = true;
-  switch (RecordCodec::loadSettingsFile(record, checking, target.file)) {
+  const RecordCodec::LoadResult loaded =
+      RecordCodec::loadSettingsFile(record, checking, target.file);
+  switch (loaded.outcome) {
     case RecordCodec::LoadOutcome::Adopted:
+    case RecordCodec::LoadOutcome::Defaulted:
       return kDone;
     case RecordCodec::LoadOutcome::Rejected:
       if (target.force) return kDone;
       io.err << target.file << ": not a settings file; --force replaces it\n";
       return kFileProblem;
-    case RecordCodec::LoadOutcome::Defaulted:
+    case RecordCodec::LoadOutcome::Unreadable:
       break;
   }
-  io.err << target.file << ": cannot be read: " << RecordCodec::FileLayer::system().lastError()
-         << '\n';
+  // Never replaced by the defaults: the file may hold settings that could not be read just now.
+  io.err << target.file << ": cannot be read: " << loaded.reason << '\n';
   return kFileProblem;
 }
 
@@ -126,7 +114,7 @@ std::optional<Assignment> parseAssignment(const std::string& text, Streams io) {
 std::optional<std::string> readSource(const std::string& source, Streams io) {
   if (source == "-")
     return std::string(std::istreambuf_iterator<char>(io.in), std::istreambuf_iterator<char>());
-  std::ifstream in(source, std::ios::binary);
+  std::ifstream in(filesystemPath(source), std::ios::binary);
   if (!in) {
     io.err << source << ": cannot be read: " << std::strerror(errno) << '\n';
     return std::nullopt;

@@ -12,20 +12,27 @@ _USR_SETTING_ FileImage::record() const {
   return record;
 }
 
-FileRead readFileImage(const std::string& path) {
-  std::error_code error;
-  const auto status = std::filesystem::status(path, error);
-  if (status.type() == std::filesystem::file_type::not_found) return {std::nullopt, "no such file"};
-  if (error) return {std::nullopt, error.message()};
-  // A folder or a device would read as an empty or endless file; neither is a settings file.
-  if (!std::filesystem::is_regular_file(status)) return {std::nullopt, "not a regular file"};
+std::filesystem::path filesystemPath(const std::string& path) {
+  return std::filesystem::path(std::u8string(path.begin(), path.end()));
+}
 
-  FileImage image;
-  image.size = std::filesystem::file_size(path, error);
-  if (error) return {std::nullopt, error.message()};
+FileRead readFileImage(const std::string& path) {
   auto& files = RecordCodec::FileLayer::system();
+  FileImage image;
   std::size_t got = 0;
-  if (!files.readPrefix(path, image.bytes.data(), image.bytes.size(), got))
-    return {std::nullopt, files.lastError()};
+  switch (files.readPrefix(path, image.bytes.data(), image.bytes.size(), got)) {
+    case RecordCodec::FileLayer::ReadStatus::Missing:
+      return {std::nullopt, "no such file"};
+    case RecordCodec::FileLayer::ReadStatus::Failed:
+      return {std::nullopt, files.lastError()};
+    case RecordCodec::FileLayer::ReadStatus::Read:
+      break;
+  }
+  // A folder or a device reads as an empty or endless file; neither is a settings file.
+  std::error_code error;
+  const auto where = filesystemPath(path);
+  if (!std::filesystem::is_regular_file(where, error)) return {std::nullopt, "not a regular file"};
+  image.size = std::filesystem::file_size(where, error);
+  if (error) return {std::nullopt, error.message()};
   return {image, {}};
 }

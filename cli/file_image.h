@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -24,3 +25,6 @@ struct FileRead {
 };
 
 FileRead readFileImage(const std::string& path);
+
+// A UTF-8 path, the form the core takes paths in, as the standard library's file calls take it.
+std::filesystem::path filesystemPath(const std::string& path);

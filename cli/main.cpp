@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "utf8_arguments.h"
 
 namespace {
 
@@ -78,7 +79,10 @@ int main(int argc, char** argv) {
       ->required();
 
   try {
-    app.parse(argc, argv);
+    const std::vector<std::string> utf8 = utf8Arguments(argc, argv);
+    std::vector<const char*> pointers;
+    for (const std::string& argument : utf8) pointers.push_back(argument.c_str());
+    app.parse(static_cast<int>(pointers.size()), pointers.data());
   } catch (const CLI::ParseError& error) {
     if (error.get_exit_code() == 0) return app.exit(error);
     if (app.get_subcommands().empty() && !app.remaining().empty()) {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <fstream>
+#include <random>
 
 #include "record_codec.h"
 
@@ -15,6 +15,7 @@
 #else
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -22,17 +23,36 @@ namespace RecordCodec {
 
 namespace {
 
+// Tries at names already taken before a save gives up; only a folder full of leftovers with
+// our names, or names that cannot be made, runs out of them.
+constexpr int kTemporaryNameAttempts = 100;
+
+#ifdef _WIN32
+// The longest pause between tries at a replace that another program's open file refuses; the
+// pauses double from 1 ms, so all of them add up to about a second.
+constexpr DWORD kReplacePauseLimitMs = 512;
+#endif
+
+#ifdef _WIN32
+std::string utf8Of(const wchar_t* text, int length) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+  std::string result(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, length, result.data(), size, nullptr, nullptr);
+  return result;
+}
+#endif
+
 std::string lastSystemError() {
 #ifdef _WIN32
   const DWORD code = GetLastError();
-  char text[512] = {};
-  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                      nullptr, code, 0, text, sizeof text, nullptr);
-  std::string message(text, length);
-  while (!message.empty() &&
-         (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
-    message.pop_back();
-  return message.empty() ? "system error " + std::to_string(code) : message;
+  wchar_t text[512] = {};
+  DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                code, 0, text, 512, nullptr);
+  while (length > 0 &&
+         (text[length - 1] == L'\n' || text[length - 1] == L'\r' || text[length - 1] == L' '))
+    --length;
+  return length == 0 ? "system error " + std::to_string(code)
+                     : utf8Of(text, static_cast<int>(length));
 #else
   return std::strerror(errno);
 #endif
@@ -46,18 +66,66 @@ bool failed() {
   return false;
 }
 
-#ifndef _WIN32
+// A name part no other save, in this process or another, is using at the same time: the
+// process's number and a draw that is not the filler's generator.
+std::string uniqueSuffix() {
+#ifdef _WIN32
+  const unsigned long process = GetCurrentProcessId();
+#else
+  const auto process = static_cast<unsigned long>(getpid());
+#endif
+  static std::mt19937 generator{std::random_device{}()};
+  char text[24];
+  std::snprintf(text, sizeof text, "%lx-%08lx", process, static_cast<unsigned long>(generator()));
+  return text;
+}
+
+#ifdef _WIN32
+// The form of a path that the wide calls take whatever its length: "\\?\" before the full
+// path, which the system then uses as it stands.
+std::wstring systemPath(const std::string& path) {
+  const std::wstring wide = utf16Of(path);
+  if (wide.rfind(L"\\\\?\\", 0) == 0 || wide.rfind(L"\\\\.\\", 0) == 0) return wide;
+  const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return wide;
+  std::wstring full(size, L'\0');
+  full.resize(GetFullPathNameW(wide.c_str(), size, full.data(), nullptr));
+  if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
+  return L"\\\\?\\" + full;
+}
+#else
 std::string homeFolder() {
   if (const char* home = std::getenv("HOME"); home && *home) return home;
   if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir) return entry->pw_dir;
   return {};
 }
 
-// The folder holding a path, for syncing the directory entry after a rename.
+// The folder holding a path.
 std::string folderOf(const std::string& path) {
   const auto slash = path.find_last_of('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The whole of a small regular file; empty for anything else, so that a pipe or a device in
+// its place can neither keep the program waiting nor feed it without end.
+std::string smallFileText(const std::string& path) {
+  constexpr std::size_t kLimit = 64 * 1024;
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (descriptor < 0) return {};
+  std::string text;
+  struct stat entry {};
+  if (::fstat(descriptor, &entry) == 0 && S_ISREG(entry.st_mode)) {
+    char buffer[4096];
+    while (text.size() < kLimit) {
+      const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
+      if (count < 0 && errno == EINTR) continue;
+      if (count <= 0) break;
+      text.append(buffer, static_cast<std::size_t>(count));
+    }
+  }
+  ::close(descriptor);
+  return text;
 }
 #endif
 
@@ -67,14 +135,18 @@ std::string xdgDesktopFolder(const std::string& home) {
   const char* configHome = std::getenv("XDG_CONFIG_HOME");
   const std::string config =
       (configHome && *configHome ? std::string(configHome) : home + "/.config") + "/user-dirs.dirs";
-  std::ifstream file(config);
-  std::string line;
+  const std::string text = smallFileText(config);
   const std::string key = "XDG_DESKTOP_DIR=";
   std::string folder;
-  while (std::getline(file, line)) {
-    const auto start = line.find_first_not_of(" \t");
-    if (start == std::string::npos || line.compare(start, key.size(), key) != 0) continue;
-    std::string value = line.substr(start + key.size());
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string line = text.substr(start, end - start);
+    start = end + 1;
+    const auto first = line.find_first_not_of(" \t");
+    if (first == std::string::npos || line.compare(first, key.size(), key) != 0) continue;
+    std::string value = line.substr(first + key.size());
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
       value = value.substr(1, value.size() - 2);
     if (value.rfind("$HOME", 0) == 0)
@@ -84,20 +156,34 @@ std::string xdgDesktopFolder(const std::string& home) {
   }
   return folder.empty() ? home + "/Desktop" : folder;
 }
+
+// Creates the folder and any missing parents, each as the user-dirs tool makes a desktop.
+bool makeFolders(const std::string& folder) {
+  if (::mkdir(folder.c_str(), 0755) == 0 || errno == EEXIST) return true;
+  if (errno != ENOENT || folderOf(folder) == folder || !makeFolders(folderOf(folder))) return false;
+  return ::mkdir(folder.c_str(), 0755) == 0 || errno == EEXIST;
+}
 #endif
 
 }  // namespace
 
+#ifdef _WIN32
+std::wstring utf16Of(const std::string& text) {
+  const int length = static_cast<int>(text.size());
+  const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
+  std::wstring result(static_cast<std::size_t>(size), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), length, result.data(), size);
+  return result;
+}
+#endif
+
 PathResult settingsFilePath(const CodecProfile& profile) {
 #ifdef _WIN32
   if (!profile.shellDesktop) return {std::nullopt, "no desktop folder for this profile"};
-  char folder[kWindowsPathLimit] = {};
-  if (!SHGetSpecialFolderPathA(nullptr, folder, CSIDL_DESKTOP, FALSE))
+  wchar_t folder[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_DESKTOP, nullptr, SHGFP_TYPE_CURRENT, folder)))
     return {std::nullopt, "the desktop folder could not be found"};
-  std::string path = std::string(folder) + "\\" + kFileName;
-  if (path.size() + 1 > kWindowsPathLimit)
-    return {std::nullopt, "the desktop folder's path is too long"};
-  return {path, {}};
+  return {utf8Of(folder, static_cast<int>(wcslen(folder))) + "\\" + kFileName, {}};
 #else
   (void)profile;
   const std::string home = homeFolder();
@@ -128,22 +214,59 @@ LocalStamp localStampNow() {
 
 #ifdef _WIN32
 
-bool FileLayer::readPrefix(const std::string& path, std::uint8_t* data, std::size_t size,
-                           std::size_t& got) {
+// Shared so that our own reading never stops another program from replacing the file.
+FileLayer::ReadStatus FileLayer::readPrefix(const std::string& path, std::uint8_t* data,
+                                            std::size_t size, std::size_t& got) {
   got = 0;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return failed();
-  got = std::fread(data, 1, size, file);
-  std::fclose(file);
+  const HANDLE file = CreateFileW(systemPath(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD code = GetLastError();
+    failed();
+    return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND ? ReadStatus::Missing
+                                                                        : ReadStatus::Failed;
+  }
+  ReadStatus status = ReadStatus::Read;
+  while (got < size) {
+    DWORD count = 0;
+    if (!ReadFile(file, data + got, static_cast<DWORD>(size - got), &count, nullptr)) {
+      failed();
+      status = ReadStatus::Failed;
+      break;
+    }
+    if (count == 0) break;
+    got += count;
+  }
+  CloseHandle(file);
+  return status;
+}
+
+// Windows keeps its desktop folder itself.
+bool FileLayer::prepareFolder(const std::string&) {
   return true;
 }
 
-bool FileLayer::create(const std::string& path, Handle& file) {
-  const HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return failed();
-  file = reinterpret_cast<Handle>(handle);
+// The shell's links are files of their own; the file at the path is the one replaced.
+bool FileLayer::resolve(const std::string& path, std::string& target) {
+  target = path;
   return true;
+}
+
+// CREATE_NEW never opens what is already there, a link included.
+bool FileLayer::createTemporary(const std::string& path, Handle& file, std::string& temporary) {
+  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+    temporary = path + "." + uniqueSuffix() + ".tmp";
+    const HANDLE handle = CreateFileW(systemPath(temporary).c_str(), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) {
+      file = reinterpret_cast<Handle>(handle);
+      return true;
+    }
+    if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) break;
+  }
+  temporary.clear();
+  return failed();
 }
 
 bool FileLayer::write(Handle file, const std::uint8_t* data, std::size_t size,
@@ -163,14 +286,31 @@ void FileLayer::close(Handle file) {
   CloseHandle(reinterpret_cast<HANDLE>(file));
 }
 
+// Write-through: the move is on disk when the call returns. Windows refuses to replace a file
+// that anyone has open at that moment (another program reading it, or saving at the same time),
+// so a refusal is tried again for about a second before it counts.
 bool FileLayer::replace(const std::string& from, const std::string& to) {
-  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-             ? true
-             : failed();
+  const std::wstring source = systemPath(from);
+  const std::wstring target = systemPath(to);
+  for (DWORD pause = 1;; pause *= 2) {
+    if (MoveFileExW(source.c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      return true;
+    const DWORD code = GetLastError();
+    const bool busy = code == ERROR_ACCESS_DENIED || code == ERROR_SHARING_VIOLATION ||
+                      code == ERROR_LOCK_VIOLATION;
+    if (!busy || pause > kReplacePauseLimitMs) return failed();
+    Sleep(pause);
+  }
+}
+
+// The write-through move has already made the folder's entry durable.
+bool FileLayer::syncFolder(const std::string&) {
+  return true;
 }
 
 void FileLayer::remove(const std::string& path) {
-  DeleteFileA(path.c_str());
+  DeleteFileW(systemPath(path).c_str());
 }
 
 #else
@@ -178,26 +318,84 @@ void FileLayer::remove(const std::string& path) {
 // Plain descriptor reads: a stdio stream would allocate and fill a buffer for 476 bytes. A pipe
 // in the file's place must not keep the program waiting for a writer, hence O_NONBLOCK, which
 // changes nothing for a regular file.
-bool FileLayer::readPrefix(const std::string& path, std::uint8_t* data, std::size_t size,
-                           std::size_t& got) {
+FileLayer::ReadStatus FileLayer::readPrefix(const std::string& path, std::uint8_t* data,
+                                            std::size_t size, std::size_t& got) {
   got = 0;
   const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (descriptor < 0) return failed();
+  if (descriptor < 0) {
+    const bool missing = errno == ENOENT;
+    failed();
+    return missing ? ReadStatus::Missing : ReadStatus::Failed;
+  }
+  ReadStatus status = ReadStatus::Read;
   while (got < size) {
     const ssize_t count = ::read(descriptor, data + got, size - got);
     if (count < 0 && errno == EINTR) continue;
+    // A pipe whose writer has written nothing yet has nothing to give: as an empty file.
+    if (count < 0 && errno != EAGAIN) {
+      failed();
+      status = ReadStatus::Failed;
+    }
     if (count <= 0) break;
     got += static_cast<std::size_t>(count);
   }
   ::close(descriptor);
+  return status;
+}
+
+#if defined(__APPLE__)
+// The system keeps the desktop folder itself.
+bool FileLayer::prepareFolder(const std::string&) {
+  return true;
+}
+#else
+// An account need not have a desktop folder yet (minimal desktops make none): a save to the
+// desktop's settings file makes it, as the desktop's own user-dirs tool would. Any other folder
+// is the caller's.
+bool FileLayer::prepareFolder(const std::string& path) {
+  const std::string home = homeFolder();
+  if (home.empty()) return true;
+  const std::string desktop = xdgDesktopFolder(home);
+  if (path != desktop + "/" + kFileName) return true;
+  return makeFolders(desktop) ? true : failed();
+}
+#endif
+
+// A user who links the desktop file to a card or a synced folder keeps the link: the save goes
+// to the link's final target, in the target's folder. A link to nothing is a failure, so that
+// nothing is created where the user did not look.
+bool FileLayer::resolve(const std::string& path, std::string& target) {
+  target = path;
+  struct stat entry {};
+  if (::lstat(path.c_str(), &entry) != 0 || !S_ISLNK(entry.st_mode)) return true;
+  char* resolved = ::realpath(path.c_str(), nullptr);
+  if (!resolved) {
+    g_lastError = lastSystemError();
+    char pointsTo[4096] = {};
+    if (::readlink(path.c_str(), pointsTo, sizeof pointsTo - 1) > 0)
+      g_lastError += " (it links to " + std::string(pointsTo) + ")";
+    return false;
+  }
+  target = resolved;
+  std::free(resolved);
   return true;
 }
 
-bool FileLayer::create(const std::string& path, Handle& file) {
-  const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (descriptor < 0) return failed();
-  file = descriptor;
-  return true;
+// O_EXCL never opens what is already there, and with O_NOFOLLOW not even through a link; the
+// name is this save's alone, so a second program saving at once has its own.
+bool FileLayer::createTemporary(const std::string& path, Handle& file, std::string& temporary) {
+  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+    temporary = path + "." + uniqueSuffix() + ".tmp";
+    const int descriptor = ::open(
+        temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (descriptor >= 0) {
+      file = descriptor;
+      return true;
+    }
+    if (errno != EEXIST) break;
+  }
+  temporary.clear();
+  return failed();
 }
 
 bool FileLayer::write(Handle file, const std::uint8_t* data, std::size_t size,
@@ -220,12 +418,15 @@ void FileLayer::close(Handle file) {
 }
 
 bool FileLayer::replace(const std::string& from, const std::string& to) {
-  if (::rename(from.c_str(), to.c_str()) != 0) return failed();
-  // The rename is durable only once the folder's entry is on disk.
-  const int folder = ::open(folderOf(to).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  return ::rename(from.c_str(), to.c_str()) == 0 ? true : failed();
+}
+
+// A rename is durable only once the folder's entry is on disk.
+bool FileLayer::syncFolder(const std::string& path) {
+  const int folder = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (folder < 0) return failed();
   const bool synced = ::fsync(folder) == 0;
-  if (!synced) g_lastError = lastSystemError();
+  if (!synced) failed();
   ::close(folder);
   return synced;
 }

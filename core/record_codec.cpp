@@ -41,12 +41,18 @@ SaveResult failure(SaveStep step, std::string reason, const std::string& path) {
   return result;
 }
 
-// Writes the image beside the target, makes it durable, then swaps it in: whatever fails,
-// the previous file stays whole and no temporary file is left behind.
+// Writes the image to a temporary file of its own beside the target, makes it durable, then
+// swaps it in: whatever fails, the previous file stays whole and this save's temporary file is
+// gone. Other files, leftovers of other saves included, are never touched.
 SaveResult writeDurably(const Image& image, const std::string& path, FileLayer& files) {
-  const std::string temporary = path + ".tmp";
+  if (!files.prepareFolder(path)) return failure(SaveStep::Folder, files.lastError(), path);
+  std::string target;
+  if (!files.resolve(path, target)) return failure(SaveStep::Link, files.lastError(), path);
+
   FileLayer::Handle file{};
-  if (!files.create(temporary, file)) return failure(SaveStep::Create, files.lastError(), path);
+  std::string temporary;
+  if (!files.createTemporary(target, file, temporary))
+    return failure(SaveStep::Create, files.lastError(), path);
 
   auto abandon = [&](SaveStep step, std::string reason) {
     files.close(file);
@@ -67,14 +73,16 @@ SaveResult writeDurably(const Image& image, const std::string& path, FileLayer& 
   if (!files.flush(file)) return abandon(SaveStep::Flush, files.lastError());
   files.close(file);
 
-  if (!files.replace(temporary, path)) {
+  if (!files.replace(temporary, target)) {
     const std::string reason = files.lastError();
     files.remove(temporary);
     return failure(SaveStep::Replace, reason, path);
   }
+  // From here on the new record is the file: whatever follows cannot make the save untrue.
   SaveResult result;
   result.written = true;
   result.path = path;
+  if (!files.syncFolder(target)) result.notice = files.lastError();
   return result;
 }
 
@@ -125,6 +133,10 @@ const char* saveStepName(SaveStep step) {
   switch (step) {
     case SaveStep::Path:
       return "finding the desktop folder";
+    case SaveStep::Folder:
+      return "creating the desktop folder";
+    case SaveStep::Link:
+      return "following the link";
     case SaveStep::Create:
       return "creating the new file";
     case SaveStep::Write:
@@ -147,40 +159,48 @@ std::string SaveResult::describe() const {
   return text;
 }
 
-LoadOutcome loadSettingsFile(_USR_SETTING_& record, const CodecProfile& profile) {
+std::string LoadResult::describe() const {
+  return "Could not read " + path + ": " + reason +
+         "\n\nThe defaults are shown. Saving will replace it.";
+}
+
+LoadResult loadSettingsFile(_USR_SETTING_& record, const CodecProfile& profile) {
   const PathResult where = settingsFilePath(profile);
   if (!where.path) {
     fillDefault(record, profile);
-    return LoadOutcome::Defaulted;
+    return {LoadOutcome::Defaulted, {}, where.reason};
   }
   return loadSettingsFile(record, profile, *where.path);
 }
 
-LoadOutcome loadSettingsFile(_USR_SETTING_& record, const CodecProfile& profile,
-                             const std::string& path) {
+LoadResult loadSettingsFile(_USR_SETTING_& record, const CodecProfile& profile,
+                            const std::string& path) {
   Image scratch{};
   std::size_t got = 0;
-  const bool opened = FileLayer::system().readPrefix(path, scratch.data(), scratch.size(), got);
+  FileLayer& files = FileLayer::system();
+  const FileLayer::ReadStatus read = files.readPrefix(path, scratch.data(), scratch.size(), got);
+  // Whatever is there, the record starts from the defaults; only an adopted file goes over them.
+  fillDefault(record, profile);
+  switch (read) {
+    case FileLayer::ReadStatus::Missing:
+      return {LoadOutcome::Defaulted, path, {}};
+    case FileLayer::ReadStatus::Failed:
+      // Said out loud: the next save would otherwise replace settings the user never saw.
+      return {LoadOutcome::Unreadable, path, files.lastError()};
+    case FileLayer::ReadStatus::Read:
+      break;
+  }
 
   if (!profile.validateTags) {
     // Taken as it comes: the file's bytes, however many, over the defaults.
-    fillDefault(record, profile);
-    if (!opened || got == 0) return LoadOutcome::Defaulted;
+    if (got == 0) return {LoadOutcome::Defaulted, path, {}};
     std::memcpy(&record, scratch.data(), got);
-    return LoadOutcome::Adopted;
-  }
-
-  if (!opened) {
-    fillDefault(record, profile);
-    return LoadOutcome::Defaulted;
+    return {LoadOutcome::Adopted, path, {}};
   }
   // The tags are the only mark of our file; anything else leaves the record to the defaults.
-  if (!hasValidTags(scratch)) {
-    fillDefault(record, profile);
-    return LoadOutcome::Rejected;
-  }
+  if (!hasValidTags(scratch)) return {LoadOutcome::Rejected, path, {}};
   std::memcpy(&record, scratch.data(), scratch.size());
-  return LoadOutcome::Adopted;
+  return {LoadOutcome::Adopted, path, {}};
 }
 
 SaveResult saveSettingsFile(_USR_SETTING_& record, const CodecProfile& profile) {

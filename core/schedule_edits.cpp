@@ -125,8 +125,9 @@ ParsedBlock parseText(std::string_view text) {
       }
       const auto mode = field.size() == 1 ? modeOfLetter(field.front()) : std::nullopt;
       if (!mode) {
-        return {std::nullopt,
-                textError(row + 1, column, "'" + std::string(field) + "' is not -, O, C or M")};
+        // Appended rather than added: g++ 12 at -O3 takes "'" + string for an overlapping copy.
+        const std::string message = std::string("'").append(field).append("' is not -, O, C or M");
+        return {std::nullopt, textError(row + 1, column, message)};
       }
       block.cells.push_back(*mode);
       if (tab == std::string_view::npos) break;

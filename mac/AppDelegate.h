@@ -31,6 +31,10 @@
   NSTimer* rTimer;
   // Formats the clock's text; made at the first tick.
   NSDateFormatter* clockFormatter;
+  // What the user is told once the application has started, or nil: the settings file could
+  // not be read, or no path to it could be formed.
+  NSString* startNoticeTitle;
+  NSString* startNotice;
 }
 
 @property(KESTRUNE_WEAK, nonatomic) IBOutlet NSComboBox* com1;
@@ -54,6 +58,7 @@
 - (void)awakeFromNib;
 - (void)initData;
 - (void)readSetting;
+- (void)noteAtStart:(NSString*)title detail:(NSString*)detail;
 - (void)fillDefault;
 - (void)fillSeting;
 - (void)showAlert:(NSString*)message detail:(NSString*)detail;

@@ -38,10 +38,12 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 @synthesize com1, com2, com3, com4, com5, com6, com7, com8, com9, com10, com11;
 @synthesize timeLab, mtableView, savePath, window;
 
-// Called when the application has finished starting: the window, set up in awakeFromNib, is
-// shown in front with the keyboard, so that Return and Escape reach its buttons at once.
+// Called when the application has finished starting: what went wrong with the settings file
+// at start is said first; then the window, set up in awakeFromNib, is shown in front with the
+// keyboard, so that Return and Escape reach its buttons at once.
 - (void)applicationDidFinishLaunching:(NSNotification*)notification {
   [NSApp activateIgnoringOtherApps:YES];
+  if (startNotice != nil) [self showAlert:startNoticeTitle detail:startNotice];
   [window makeKeyAndOrderFront:self];
 }
 
@@ -78,16 +80,33 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 
   const RecordCodec::PathResult where = RecordCodec::settingsFilePath(RecordCodec::macProfile);
   self.savePath = where.path ? stringOf(*where.path) : nil;
+  // Without a path nothing is loaded, and nothing may be saved over settings never shown.
+  if (savePath == nil) {
+    const std::string why =
+        where.path ? "the desktop folder's path is not valid UTF-8" : where.reason;
+    [self noteAtStart:@"The settings file cannot be used"
+               detail:stringOf("No path to the settings file could be formed (" + why +
+                               "). The defaults are shown; they cannot be saved.")];
+  }
 }
 
-// Called at start: the defaults, then the settings file's bytes over them, unchecked.
+// Called at start: the defaults, then the settings file's bytes over them, unchecked. A file
+// that is there but cannot be read is named before the window is shown: OK would replace it.
 - (void)readSetting {
   if (savePath == nil) {
     [self fillDefault];
     return;
   }
-  RecordCodec::loadSettingsFile(currSetting, RecordCodec::macProfile,
-                                std::string([savePath fileSystemRepresentation]));
+  const RecordCodec::LoadResult loaded = RecordCodec::loadSettingsFile(
+      currSetting, RecordCodec::macProfile, std::string([savePath fileSystemRepresentation]));
+  if (loaded.outcome == RecordCodec::LoadOutcome::Unreadable)
+    [self noteAtStart:@"The settings file could not be read" detail:stringOf(loaded.describe())];
+}
+
+// Called at start when the user must be told something once the application has started.
+- (void)noteAtStart:(NSString*)title detail:(NSString*)detail {
+  startNoticeTitle = KESTRUNE_KEEP(title);
+  startNotice = KESTRUNE_KEEP(detail);
 }
 
 // Called when there is no settings file to read: the record gets the defaults.
@@ -118,12 +137,11 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
   for (int slot = 0; slot < kSlotCount; ++slot)
     currSetting.setting[slot] =
         choiceOfComboIndex([[comArrs objectAtIndex:slot] indexOfSelectedItem]);
-  // Without a home folder there is no path, and the codec says so.
-  const RecordCodec::SaveResult result =
-      savePath == nil ? RecordCodec::saveSettingsFile(currSetting, RecordCodec::macProfile)
-                      : RecordCodec::saveSettingsFile(
-                            currSetting, std::string([savePath fileSystemRepresentation]),
-                            RecordCodec::localStampNow());
+  // Only the file the settings were loaded from is ever written.
+  if (savePath == nil)
+    return @"There is no settings file to save to: its path could not be formed.";
+  const RecordCodec::SaveResult result = RecordCodec::saveSettingsFile(
+      currSetting, std::string([savePath fileSystemRepresentation]), RecordCodec::localStampNow());
   return result ? nil : stringOf(result.describe());
 }
 

@@ -13,13 +13,7 @@ constexpr int kDropDownOfSlot[kSlotCount] = {
     IDC_PIR_INTERVAL, IDC_PIR_SENSITIVITY, IDC_DATE_FORMAT,
 };
 
-// The cell letters of the schedule modes, indexed by mode; also the grid's drop-down choices.
-constexpr const char* kCellLetters[] = {"-", "C", "M"};
-
 constexpr UINT kClockPeriodMs = 500;
-constexpr int kHourColumnWidth = 60;
-// The grid's rows are as high as the images of its small-image list, which are never drawn.
-constexpr int kRowImageWidth = 1;
 
 // The clock's strftime format for a selection of the date-format drop-down.
 const char* ClockFormat(LRESULT dateFormat) {
@@ -60,7 +54,6 @@ void CPellinDlg::DoDataExchange(CDataExchange* exchange) {
   DDX_Control(exchange, IDC_SCHEDULE_GRID, m_grid);
 }
 
-// Called before the dialog is displayed.
 BOOL CPellinDlg::OnInitDialog() {
   CDialog::OnInitDialog();
 
@@ -72,8 +65,10 @@ BOOL CPellinDlg::OnInitDialog() {
   m_connectedDrive = 0;
   RegisterDeviceNotices();
 
-  // A missing, unreadable or foreign file shows the defaults, without a word.
-  RecordCodec::loadSettingsFile(m_setting, RecordCodec::windowsProfile);
+  // A missing or foreign file shows the defaults without a word; one that is there but cannot
+  // be read shows them too, but is named before the dialog appears, since OK will replace it.
+  const RecordCodec::LoadResult loaded =
+      RecordCodec::loadSettingsFile(m_setting, RecordCodec::windowsProfile);
   RecordCodec::clampSettings(m_setting);
   FillDropDowns();
 
@@ -81,6 +76,9 @@ BOOL CPellinDlg::OnInitDialog() {
   ::SetTimer(m_hWnd, IDT_CLOCK, kClockPeriodMs, nullptr);
 
   SetUpGrid();
+
+  if (loaded.outcome == RecordCodec::LoadOutcome::Unreadable)
+    ShowMessage(loaded.describe(), MB_OK | MB_ICONINFORMATION);
   // The focus goes to the first control in tab order, the OK button.
   return TRUE;
 }
@@ -113,24 +111,8 @@ void CPellinDlg::FillDropDowns() {
 
 // Called at set-up: 24 hour columns and 7 day rows showing the schedule's letters.
 void CPellinDlg::SetUpGrid() {
-  for (int hour = 0; hour < kHourCount; ++hour) {
-    const std::string title = std::to_string(hour);
-    m_grid.InsertColumn(hour, title.c_str(), LVCFMT_LEFT);
-    m_grid.SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(hour), kHourColumnWidth);
-    m_grid.SetChoiceColumn(hour, true);
-  }
-
-  // Column 0 is edited with the drop-down like the others; the lock refuses the list's own
-  // label editing, which only ever concerns column 0.
-  m_grid.SetLockedColumn(0, true);
-  m_grid.SetDropDownVScroll(true);
-  // Full-row selection as the only extended style: no grid lines.
-  m_grid.SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
-
+  SetUpScheduleGrid(m_grid);
   for (int day = 0; day < kDayCount; ++day) {
-    const std::string rowNumber = std::to_string(day + 1);
-    m_grid.InsertItem(LVIF_TEXT | LVIF_STATE, day, rowNumber.c_str(), LVIS_SELECTED | LVIS_FOCUSED,
-                      LVIS_SELECTED | LVIS_FOCUSED, 0, 0);
     for (int hour = 0; hour < kHourCount; ++hour) {
       // A value that is no mode leaves the cell as it is: the row number, or empty.
       const std::int8_t mode = scheduleCell(m_setting, day, hour);
@@ -149,9 +131,9 @@ void CPellinDlg::SetUpGrid() {
 void CPellinDlg::FitRowsToDayLabels() {
   const int wanted = FitDayRowHeight(MeasureDayRowSpace());
   // The list adds its own padding to the images' height; one measurement tells how much.
-  SetRowImageHeight(wanted);
+  SetRowImageHeight(m_grid, wanted);
   if (const int padding = RowHeight() - wanted; padding != 0 && wanted - padding > 0)
-    SetRowImageHeight(wanted - padding);
+    SetRowImageHeight(m_grid, wanted - padding);
 }
 
 // Called while the rows are fitted: the header, the client area and the day labels in the
@@ -178,16 +160,6 @@ DayRowSpace CPellinDlg::MeasureDayRowSpace() const {
   return space;
 }
 
-// Called while the rows are fitted: rows at least as high as the images of the small-image list.
-void CPellinDlg::SetRowImageHeight(int height) {
-  CImageList images;
-  images.Create(kRowImageWidth, height, ILC_COLOR, 1, 1);
-  // The list destroys its image lists with itself; the one it gives back is ours to destroy.
-  if (HIMAGELIST previous = m_grid.SetImageList(&images, LVSIL_SMALL))
-    ::ImageList_Destroy(previous);
-  images.Detach();
-}
-
 // The height of the grid's rows, as the list lays out its first one.
 int CPellinDlg::RowHeight() const {
   RECT row{LVIR_BOUNDS, 0, 0, 0};
@@ -195,7 +167,6 @@ int CPellinDlg::RowHeight() const {
   return row.bottom - row.top;
 }
 
-// Called for every system menu command, the About item's included.
 void CPellinDlg::OnSysCommand(UINT command, LPARAM lParam) {
   // The About item has no box to show: like every other command it takes the standard course,
   // where nothing answers it.
@@ -217,7 +188,6 @@ void CPellinDlg::OnPaint() {
   dc.DrawIcon(x, y, m_hIcon);
 }
 
-// Called when the minimised dialog is dragged.
 HCURSOR CPellinDlg::OnQueryDragIcon() {
   return static_cast<HCURSOR>(m_hIcon);
 }
@@ -266,11 +236,20 @@ void CPellinDlg::OnOK() {
   if (!saved) {
     // The dialog stays open with every choice, so the user can mend the cause and press OK
     // again, or cancel.
-    MessageBox(saved.describe().c_str(), nullptr, MB_OK | MB_ICONERROR);
+    ShowMessage(saved.describe(), MB_OK | MB_ICONERROR);
     return;
   }
   MessageBox("Finish!");
   CDialog::OnOK();
+}
+
+// Called to tell the user about the settings file, whose path may be in any script: the text
+// goes to the box in UTF-16, under the application's name as the framework's boxes have it.
+void CPellinDlg::ShowMessage(const std::string& text, UINT type) {
+  const CWinApp* app = AfxGetApp();
+  const std::wstring caption =
+      RecordCodec::utf16Of(app && app->m_pszAppName ? app->m_pszAppName : "");
+  ::MessageBoxW(m_hWnd, RecordCodec::utf16Of(text).c_str(), caption.c_str(), type);
 }
 
 // Called on OK, before the save: copies the controls into the record.

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "day_rows.h"
 #include "framework/framework.h"
 #include "grid/schedule_grid.h"
+#include "grid/schedule_layout.h"
 #include "record_codec.h"
 #include "resource.h"
 #include "usr_setting.h"
@@ -55,7 +57,6 @@ class CPellinDlg : public CDialog {
   // Makes the grid's rows as high as the day labels' spacing allows, once the rows exist.
   void FitRowsToDayLabels();
   DayRowSpace MeasureDayRowSpace() const;
-  void SetRowImageHeight(int height);
   int RowHeight() const;
 
   //--- Device notices
@@ -67,6 +68,8 @@ class CPellinDlg : public CDialog {
   //--- OK
   // Copies the drop-down selections and the grid's cell letters into the record.
   void CollectChoices();
+  // Shows a UTF-8 text in a message box of the given type.
+  void ShowMessage(const std::string& text, UINT type);
 
   // The drive the device library accepted, 1 to 26 for A: to Z:; 0 for none.
   std::int32_t m_connectedDrive = 0;

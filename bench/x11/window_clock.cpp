@@ -2,7 +2,7 @@
 // title is mapped on the X display. The clock waits on the X server's own notices instead of
 // polling, so its resolution is the delivery of one event (well under a millisecond).
 //
-// The window counts once it is mapped, carries the title and is at least 100 pixels each way.
+// The window counts once it is mapped, carries the title and is at least 300 pixels each way.
 //
 // Usage: window-clock TITLE TIMEOUT_SECONDS PROGRAM [ARGUMENTS...]
 // Prints "pid N" at once, then "visible MILLISECONDS" when the window is mapped. The program is
@@ -29,8 +29,9 @@
 
 namespace {
 
-// Icon and helper windows are smaller than this on each side; a program's real window is not.
-constexpr int kSmallestWindow = 100;
+// Icon, helper and menu windows are smaller than this on each side (GNUstep shows an application's
+// menu as a window named like the application); a program's real window is not.
+constexpr int kSmallestWindow = 300;
 
 double secondsNow() {
   timespec now{};

@@ -15,13 +15,13 @@ constexpr LocalStampValue kStamp{2026, 3, 7, 14, 5, 9};
 // The system's file operations, but the chosen step fails as the system would report it.
 class FaultyFiles : public FileLayer {
  public:
-  enum class Fault { None, Create, Write, StalledWrite, Flush, Replace };
+  enum class Fault { None, Create, Write, StalledWrite, Flush, Replace, SyncFolder };
   explicit FaultyFiles(Fault fault, std::size_t chunk = kRecordSize)
       : fault_(fault), chunk_(chunk) {}
 
-  bool create(const std::string& path, Handle& file) override {
+  bool createTemporary(const std::string& path, Handle& file, std::string& temporary) override {
     if (fault_ == Fault::Create) return injected();
-    return FileLayer::create(path, file);
+    return FileLayer::createTemporary(path, file, temporary);
   }
   bool write(Handle file, const std::uint8_t* data, std::size_t size,
              std::size_t& written) override {
@@ -39,6 +39,10 @@ class FaultyFiles : public FileLayer {
   bool replace(const std::string& from, const std::string& to) override {
     if (fault_ == Fault::Replace) return injected();
     return FileLayer::replace(from, to);
+  }
+  bool syncFolder(const std::string& path) override {
+    if (fault_ == Fault::SyncFolder) return injected();
+    return FileLayer::syncFolder(path);
   }
   std::string lastError() const override {
     return injected_ ? "injected fault" : FileLayer::lastError();
@@ -134,7 +138,7 @@ TEST(Saving, WhenWritesComeInPiecesThenTheWholeRecordIsSaved) {
   EXPECT_EQ(readBytes(path), bytesOf(record));
 }
 
-TEST(Saving, WhenSavedThenThe476SealedBytesReplaceTheOldFileWithRecAudioOff) {
+TEST(Saving, WhenSavedThenThe476SealedBytesReplaceTheOldFileWithRecAudioOn) {
   ScratchFolder folder;
   const std::string path = folder.file("Kestrune.txt");
   writeBytes(path, std::vector<std::uint8_t>(1000, 0x33));
@@ -165,4 +169,17 @@ TEST(Saving, WhenEitherProgramSavesThenTheWindowsProfileAdoptsTheFile) {
     EXPECT_EQ(loadSettingsFile(read, windowsProfile, path), LoadOutcome::Adopted);
     EXPECT_EQ(bytesOf(read), bytesOf(written));
   }
+}
+
+TEST(SaveFailures, WhenTheFolderSyncFailsAfterTheReplaceThenTheSaveIsWrittenWithANotice) {
+  ScratchFolder folder;
+  const std::string path = folder.file("Kestrune.txt");
+  writeBytes(path, bytesOf(sealedRecord()));
+  FaultyFiles files(FaultyFiles::Fault::SyncFolder);
+  _USR_SETTING_ record = editedRecord();
+  const SaveResult result = saveSettingsFile(record, path, kStamp, files);
+  EXPECT_TRUE(result) << result.describe();
+  EXPECT_EQ(result.notice, "injected fault");
+  EXPECT_EQ(readBytes(path), bytesOf(record));
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{"Kestrune.txt"});
 }

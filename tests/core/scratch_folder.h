@@ -43,12 +43,12 @@ class ScratchFolder {
   std::filesystem::path path_;
 };
 
-inline std::vector<std::uint8_t> readBytes(const std::string& path) {
+inline std::vector<std::uint8_t> readBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+inline void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));

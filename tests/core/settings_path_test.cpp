@@ -1,7 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <future>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "record_bytes.h"
 #include "scratch_folder.h"
@@ -17,7 +25,6 @@ TEST(SettingsPath, WhenOnWindowsThenTheFileLiesInTheShellsDesktopFolder) {
   EXPECT_GT(path.size(), std::string("C:\\Kestrune.txt").size());
   EXPECT_EQ(path[1], ':');
   EXPECT_EQ(path.substr(path.size() - 13), "\\Kestrune.txt");
-  EXPECT_LT(path.size(), kWindowsPathLimit);
 }
 
 #else
@@ -86,19 +93,55 @@ TEST(SettingsPath, WhenXdgConfigHomeIsSetThenItsUserDirsFileIsRead) {
   EXPECT_EQ(pathOf(macProfile), "/srv/desk/Kestrune.txt");
 }
 
-TEST(SettingsPath, WhenTheProfilePathIsUsedThenLoadAndSaveMeetOnTheDesktop) {
+TEST(SettingsPath, WhenTheAccountHasNoDesktopFolderThenTheSaveMakesItAndLoadAndSaveMeetThere) {
   PrivateHome home;
   _USR_SETTING_ record{};
   EXPECT_EQ(loadSettingsFile(record, macProfile), LoadOutcome::Defaulted);
-  EXPECT_EQ(saveSettingsFile(record, macProfile).failedStep, SaveStep::Create);
 
-  std::filesystem::create_directory(home.home() + "/Desktop");
   const SaveResult saved = saveSettingsFile(record, macProfile);
   ASSERT_TRUE(saved) << saved.describe();
   _USR_SETTING_ again{};
   EXPECT_EQ(loadSettingsFile(again, windowsProfile, home.home() + "/Desktop/Kestrune.txt"),
             LoadOutcome::Adopted);
   EXPECT_EQ(bytesOf(again), bytesOf(record));
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  struct stat desktop {};
+  ASSERT_EQ(::stat((home.home() + "/Desktop").c_str(), &desktop), 0);
+  EXPECT_EQ(desktop.st_mode & 07777, 0755 & ~mask);
+}
+
+TEST(SettingsPath, WhenUserDirsNameADeeperDesktopThenTheSaveMakesItsMissingParentsToo) {
+  PrivateHome home;
+  home.writeUserDirs(home.home() + "/.config", "XDG_DESKTOP_DIR=\"$HOME/Work/Desk\"\n");
+  _USR_SETTING_ record{};
+  const SaveResult saved = saveSettingsFile(record, macProfile);
+  ASSERT_TRUE(saved) << saved.describe();
+  EXPECT_TRUE(std::filesystem::is_regular_file(home.home() + "/Work/Desk/Kestrune.txt"));
+}
+
+TEST(SettingsPath, WhenAFileIsSavedOutsideTheDesktopThenNoMissingFolderIsMade) {
+  PrivateHome home;
+  _USR_SETTING_ record{};
+  const std::string elsewhere = home.home() + "/Elsewhere/Kestrune.txt";
+  EXPECT_EQ(saveSettingsFile(record, elsewhere, std::nullopt).failedStep, SaveStep::Create);
+  EXPECT_FALSE(std::filesystem::exists(home.home() + "/Elsewhere"));
+  EXPECT_FALSE(std::filesystem::exists(home.home() + "/Desktop"));
+}
+
+TEST(SettingsPath, WhenUserDirsIsAPipeThenTheLookupDoesNotWaitAndTakesHomeSlashDesktop) {
+  PrivateHome home;
+  std::filesystem::create_directories(home.home() + "/.config");
+  const std::string dirs = home.home() + "/.config/user-dirs.dirs";
+  ASSERT_EQ(::mkfifo(dirs.c_str(), 0600), 0);
+  auto lookup = std::async(std::launch::async, [] { return pathOf(macProfile); });
+  if (lookup.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+    // A writer that comes and goes lets the waiting lookup end, so the test can.
+    const int writer = ::open(dirs.c_str(), O_WRONLY | O_NONBLOCK);
+    if (writer >= 0) ::close(writer);
+    FAIL() << "the lookup waited for a writer";
+  }
+  EXPECT_EQ(lookup.get(), home.home() + "/Desktop/Kestrune.txt");
 }
 
 #endif

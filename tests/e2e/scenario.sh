@@ -66,7 +66,7 @@ encoded_tag() {
   echo "${out[*]}"
 }
 
-# Checks that the file is a sealed record: size, tags, filler ranges, stamp and no audio.
+# Checks that the file is a sealed record: size, tags, filler ranges, stamp and REC Audio 0 ("ON").
 expect_sealed_record() {
   [ -f "$settings" ] || fail "no settings file was written"
   local size byte year month

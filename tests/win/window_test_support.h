@@ -10,24 +10,14 @@
 
 #include "framework/framework.h"
 
-// Dispatches queued messages by the framework's modal-loop rules (PreTranslateMessage of the
-// target window and its parents first, then the dialog manager of dialog, if given) until done()
-// holds or about two seconds have passed. Returns done()'s last answer.
+// Routes queued messages as the modal loop does (CDialog::RouteMessage, with dialog's manager if
+// given) until done() holds or about two seconds have passed. Returns done()'s last answer.
 inline bool PumpMessagesUntil(const std::function<bool()>& done, HWND dialog = nullptr,
                               DWORD timeoutMs = 2000) {
   const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
   for (;;) {
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      bool taken = false;
-      for (HWND hwnd = msg.hwnd; hwnd && !taken; hwnd = ::GetParent(hwnd)) {
-        CWnd* object = CWnd::FromHandlePermanent(hwnd);
-        taken = object && object->PreTranslateMessage(&msg);
-      }
-      if (taken || (dialog && ::IsDialogMessageA(dialog, &msg))) continue;
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
-    }
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) CDialog::RouteMessage(msg, dialog);
     if (done()) return true;
     if (::GetTickCount64() >= deadline) return false;
     ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);

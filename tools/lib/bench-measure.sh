@@ -96,20 +96,30 @@ measure_idle() {
   fi
 }
 
-# Starts two programs in turn, runs times each, alternating which goes first so that drift in
-# the machine's load falls on both alike. Arguments: runs, then two groups "KEY TITLE PROGRAM..."
-# passed as the names of two arrays.
-measure_starts_alternating() {
-  local runs=$1 first=$2 second=$3 run
-  local -n a=$first b=$second
+# One start of each group (named as for measure_starts_in_turn) that is not recorded: it
+# brings the programs' files into the page cache and the platform's services up.
+warm_up() {
+  local name ref
+  for name in "$@"; do
+    ref="${name}[@]"
+    local group=("${!ref}")
+    echo "bench: warm-up start of ${group[0]}"
+    clock_start "${group[@]:1}" && clock_stop
+  done
+}
+
+# Starts programs in turn, runs times each, rotating which goes first so that drift in the
+# machine's load falls on all alike. Arguments: runs, then the names of arrays that each hold
+# one group "KEY TITLE PROGRAM...".
+measure_starts_in_turn() {
+  local runs=$1 run i group
+  shift
+  local groups=("$@")
   for ((run = 1; run <= runs; run++)); do
-    if ((run % 2)); then
-      measure_start "${a[@]}" || return 1
-      measure_start "${b[@]}" || return 1
-    else
-      measure_start "${b[@]}" || return 1
-      measure_start "${a[@]}" || return 1
-    fi
-    echo "bench: run $run of $runs: ${a[0]} and ${b[0]}"
+    for ((i = 0; i < ${#groups[@]}; i++)); do
+      group="${groups[(run + i) % ${#groups[@]}]}[@]"
+      measure_start "${!group}" || return 1
+    done
+    echo "bench: run $run of $runs"
   done
 }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Measures the Windows program against the bare Win32 dialog under Wine, in the private prefix on a private Xvfb.
+# Measures the Windows program against its template alone and the bare Win32 dialog under Wine, in the private prefix on a private Xvfb.
 set -euo pipefail
 source "$(dirname "$0")/root.sh"
 bench_results=${bench_results:?}
@@ -11,6 +11,7 @@ source "$KESTRUNE_ROOT/tools/lib/bench-measure.sh"
 
 program="$KESTRUNE_ROOT/build/windows/win/kestrune-win.exe"
 bare="$KESTRUNE_ROOT/build/bench-windows/bench/win/kestrune-bare-dialog.exe"
+floor="$KESTRUNE_ROOT/build/bench-windows/bench/win/kestrune-template-floor.exe"
 
 trap 'clock_stop; stop_wineserver; stop_xvfb' EXIT
 trap 'exit 130' INT TERM
@@ -38,13 +39,12 @@ echo "wine: warm prefix $WINEPREFIX, wineserver pid ${wineserver_pid:-unknown}"
 # shellcheck disable=SC2034 # passed by name
 ours=(win.program Kestrune wine "$program")
 # shellcheck disable=SC2034 # passed by name
+floor=(win.floor Kestrune wine "$floor")
+# shellcheck disable=SC2034 # passed by name
 theirs=(win.bare "Bare dialog" wine "$bare")
-echo "bench: one warm-up start of each"
-clock_start Kestrune wine "$program" && clock_stop
-clock_start "Bare dialog" wine "$bare" && clock_stop
-
-echo "bench: $runs starts of each, alternating"
-measure_starts_alternating "$runs" ours theirs
+warm_up ours floor theirs
+echo "bench: $runs starts of each, in turn"
+measure_starts_in_turn "$runs" ours floor theirs
 
 echo "bench: idle CPU over ${idle_seconds}s, each open alone"
 measure_idle win.program "$wineserver_pid" Kestrune wine "$program"

@@ -49,8 +49,7 @@ INT_PTR CDialog::DoModal() {
     SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(focus), TRUE);
   ShowWindow(SW_SHOWNORMAL);
 
-  // The dialog's own modal loop: a window's PreTranslateMessage sees each message first, then
-  // the dialog manager takes keyboard navigation, Enter and Escape.
+  // The dialog's own modal loop.
   while (!m_endModal) {
     MSG msg;
     if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) CWnd::DeleteTempMap();
@@ -60,9 +59,7 @@ INT_PTR CDialog::DoModal() {
       if (got == 0) ::PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
-    if (PreTranslateTree(msg) || ::IsDialogMessageA(m_hWnd, &msg)) continue;
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
+    RouteMessage(msg, m_hWnd);
   }
 
   if (owner) ::EnableWindow(owner, TRUE);
@@ -70,14 +67,16 @@ INT_PTR CDialog::DoModal() {
   return m_nModalResult;
 }
 
-bool CDialog::PreTranslateTree(MSG& msg) {
+void CDialog::RouteMessage(MSG& msg, HWND dialog) {
   // Keyboard messages are queued for the focused window; walk from it up to the dialog.
   for (HWND hwnd = msg.hwnd; hwnd; hwnd = ::GetParent(hwnd)) {
     CWnd* object = FromHandlePermanent(hwnd);
-    if (object && object->PreTranslateMessage(&msg)) return true;
-    if (hwnd == m_hWnd) break;
+    if (object && object->PreTranslateMessage(&msg)) return;
+    if (hwnd == dialog) break;
   }
-  return false;
+  if (dialog && ::IsDialogMessageA(dialog, &msg)) return;
+  ::TranslateMessage(&msg);
+  ::DispatchMessageA(&msg);
 }
 
 void CDialog::EndDialog(int result) {

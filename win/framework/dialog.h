@@ -27,6 +27,10 @@ class CDialog : public CWnd {
   virtual INT_PTR DoModal();
   // Ends the modal loop with the result; the window is destroyed when DoModal returns.
   void EndDialog(int result);
+  // Routes one message as the modal loop does: the PreTranslateMessage of its window and of
+  // that window's parents up to the dialog sees it first, then the dialog manager of dialog (if
+  // any) takes keyboard navigation, Enter and Escape; what neither takes is dispatched.
+  static void RouteMessage(MSG& msg, HWND dialog);
 
   // Called before the dialog is displayed; attaches the controls (DoDataExchange). TRUE gives the
   // focus to the first control in tab order.
@@ -47,10 +51,6 @@ class CDialog : public CWnd {
   CWnd* m_pParentWnd;
 
  private:
-  // True when the focused window or one of its parents handled the message in its
-  // PreTranslateMessage.
-  bool PreTranslateTree(MSG& msg);
-
   bool m_endModal = false;
   int m_nModalResult = -1;
 

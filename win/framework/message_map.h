@@ -29,118 +29,138 @@
 
 //--- Window messages, with MFC's handler names and cracked parameters
 
+// int OnCreate(LPCREATESTRUCTA create)
 #define ON_WM_CREATE()                                            \
   if (message == WM_CREATE) {                                     \
     result = OnCreate(reinterpret_cast<LPCREATESTRUCTA>(lParam)); \
     return true;                                                  \
   }
+// void OnPaint()
 #define ON_WM_PAINT()        \
   if (message == WM_PAINT) { \
     OnPaint();               \
     result = 0;              \
     return true;             \
   }
+// void OnKillFocus(CWnd* newFocus)
 #define ON_WM_KILLFOCUS()                                          \
   if (message == WM_KILLFOCUS) {                                   \
     OnKillFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wParam))); \
     result = 0;                                                    \
     return true;                                                   \
   }
+// void OnChar(UINT character, UINT repeat, UINT flags)
 #define ON_WM_CHAR()                                                                      \
   if (message == WM_CHAR) {                                                               \
     OnChar(static_cast<UINT>(wParam), LOWORD(lParam), static_cast<UINT>(HIWORD(lParam))); \
     result = 0;                                                                           \
     return true;                                                                          \
   }
+// void OnLButtonDown(UINT keys, CPoint point)
 #define ON_WM_LBUTTONDOWN()                                   \
   if (message == WM_LBUTTONDOWN) {                            \
     OnLButtonDown(static_cast<UINT>(wParam), CPoint(lParam)); \
     result = 0;                                               \
     return true;                                              \
   }
+// void OnSetFocus(CWnd* oldFocus)
 #define ON_WM_SETFOCUS()                                          \
   if (message == WM_SETFOCUS) {                                   \
     OnSetFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wParam))); \
     result = 0;                                                   \
     return true;                                                  \
   }
+// void OnKeyDown(UINT key, UINT repeat, UINT flags)
 #define ON_WM_KEYDOWN()                                                                      \
   if (message == WM_KEYDOWN) {                                                               \
     OnKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), static_cast<UINT>(HIWORD(lParam))); \
     result = 0;                                                                              \
     return true;                                                                             \
   }
+// void OnKeyUp(UINT key, UINT repeat, UINT flags)
 #define ON_WM_KEYUP()                                                                      \
   if (message == WM_KEYUP) {                                                               \
     OnKeyUp(static_cast<UINT>(wParam), LOWORD(lParam), static_cast<UINT>(HIWORD(lParam))); \
     result = 0;                                                                            \
     return true;                                                                           \
   }
+// void OnSysKeyDown(UINT key, UINT repeat, UINT flags)
 #define ON_WM_SYSKEYDOWN()                                                                      \
   if (message == WM_SYSKEYDOWN) {                                                               \
     OnSysKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), static_cast<UINT>(HIWORD(lParam))); \
     result = 0;                                                                                 \
     return true;                                                                                \
   }
+// void OnLButtonUp(UINT keys, CPoint point)
 #define ON_WM_LBUTTONUP()                                   \
   if (message == WM_LBUTTONUP) {                            \
     OnLButtonUp(static_cast<UINT>(wParam), CPoint(lParam)); \
     result = 0;                                             \
     return true;                                            \
   }
+// void OnRButtonDown(UINT keys, CPoint point)
 #define ON_WM_RBUTTONDOWN()                                   \
   if (message == WM_RBUTTONDOWN) {                            \
     OnRButtonDown(static_cast<UINT>(wParam), CPoint(lParam)); \
     result = 0;                                               \
     return true;                                              \
   }
+// void OnRButtonUp(UINT keys, CPoint point)
 #define ON_WM_RBUTTONUP()                                   \
   if (message == WM_RBUTTONUP) {                            \
     OnRButtonUp(static_cast<UINT>(wParam), CPoint(lParam)); \
     result = 0;                                             \
     return true;                                            \
   }
+// void OnMouseMove(UINT keys, CPoint point)
 #define ON_WM_MOUSEMOVE()                                   \
   if (message == WM_MOUSEMOVE) {                            \
     OnMouseMove(static_cast<UINT>(wParam), CPoint(lParam)); \
     result = 0;                                             \
     return true;                                            \
   }
+// void OnCaptureChanged(CWnd* newCapture)
 #define ON_WM_CAPTURECHANGED()                                          \
   if (message == WM_CAPTURECHANGED) {                                   \
     OnCaptureChanged(CWnd::FromHandle(reinterpret_cast<HWND>(lParam))); \
     result = 0;                                                         \
     return true;                                                        \
   }
+// void OnHScroll(UINT code, UINT position, CWnd* scrollBar)
 #define ON_WM_HSCROLL()                                                                          \
   if (message == WM_HSCROLL) {                                                                   \
     OnHScroll(LOWORD(wParam), HIWORD(wParam), CWnd::FromHandle(reinterpret_cast<HWND>(lParam))); \
     result = 0;                                                                                  \
     return true;                                                                                 \
   }
+// void OnVScroll(UINT code, UINT position, CWnd* scrollBar)
 #define ON_WM_VSCROLL()                                                                          \
   if (message == WM_VSCROLL) {                                                                   \
     OnVScroll(LOWORD(wParam), HIWORD(wParam), CWnd::FromHandle(reinterpret_cast<HWND>(lParam))); \
     result = 0;                                                                                  \
     return true;                                                                                 \
   }
+// void OnSysCommand(UINT command, LPARAM lParam)
 #define ON_WM_SYSCOMMAND()                           \
   if (message == WM_SYSCOMMAND) {                    \
     OnSysCommand(static_cast<UINT>(wParam), lParam); \
     result = 0;                                      \
     return true;                                     \
   }
+// HCURSOR OnQueryDragIcon()
 #define ON_WM_QUERYDRAGICON()                              \
   if (message == WM_QUERYDRAGICON) {                       \
     result = reinterpret_cast<LRESULT>(OnQueryDragIcon()); \
     return true;                                           \
   }
+// void OnTimer(UINT_PTR id)
 #define ON_WM_TIMER()                       \
   if (message == WM_TIMER) {                \
     OnTimer(static_cast<UINT_PTR>(wParam)); \
     result = 0;                             \
     return true;                            \
   }
+// BOOL OnDeviceChange(UINT event, DWORD_PTR data)
 #define ON_WM_DEVICECHANGE()                                                            \
   if (message == WM_DEVICECHANGE) {                                                     \
     result = OnDeviceChange(static_cast<UINT>(wParam), static_cast<DWORD_PTR>(lParam)); \
@@ -159,7 +179,9 @@
     result = 0;                                                                    \
     return true;                                                                   \
   }
+// A button's click: void handler().
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
+// Any notification a control sends as a command: void handler().
 #define ON_CONTROL(notifyCode, id, memberFxn)                                              \
   if (message == WM_COMMAND && HIWORD(wParam) == (notifyCode) && LOWORD(wParam) == (id)) { \
     (this->*(memberFxn))();                                                                \

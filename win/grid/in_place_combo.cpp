@@ -1,11 +1,5 @@
 #include "grid/in_place_combo.h"
 
-#include <new>
-
-#include "grid/cell_edit_report.h"
-
-CInPlaceCombo* CInPlaceCombo::s_instance = nullptr;
-
 BEGIN_MESSAGE_MAP(CInPlaceCombo, CComboBox)
   ON_WM_CREATE()
   ON_WM_KILLFOCUS()
@@ -13,26 +7,13 @@ BEGIN_MESSAGE_MAP(CInPlaceCombo, CComboBox)
   ON_CONTROL_REFLECT(CBN_CLOSEUP, &CInPlaceCombo::OnCloseUp)
 END_MESSAGE_MAP()
 
-CInPlaceCombo* CInPlaceCombo::SharedInstance() {
-  if (!s_instance) s_instance = new (std::nothrow) CInPlaceCombo;
-  return s_instance;
-}
-
-void CInPlaceCombo::ReleaseSharedInstance() {
-  delete s_instance;
-  s_instance = nullptr;
-}
-
 BOOL CInPlaceCombo::BeginCellEdit(DWORD style, const CRect& rect, CWnd* parent, UINT id, int row,
                                   int column, CStringList& choices, const CString& text) {
-  m_row = row;
-  m_column = column;
-  m_cancelled = false;
+  BeginEditOf(row, column, text);
   m_choices.RemoveAll();
   for (POSITION position = choices.GetHeadPosition(); position;) {
     m_choices.AddTail(choices.GetNext(position));
   }
-  m_initialText = text;
   if (!m_hWnd) Create(style, rect, parent, id);
   if (!m_hWnd) return FALSE;
   SendMessage(CB_SETCURSEL, static_cast<WPARAM>(-1));
@@ -58,14 +39,6 @@ int CInPlaceCombo::OnCreate(LPCREATESTRUCTA create) {
     SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice));
   }
   return 0;
-}
-
-void CInPlaceCombo::OnKillFocus(CWnd* newFocus) {
-  CComboBox::OnKillFocus(newFocus);
-  CString text;
-  GetWindowText(text);
-  ReportCellEdit(*this, m_row, m_column, m_cancelled ? m_initialText : text);
-  PostMessage(WM_CLOSE);
 }
 
 void CInPlaceCombo::OnChar(UINT character, UINT repeat, UINT flags) {

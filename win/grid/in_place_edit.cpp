@@ -1,9 +1,5 @@
 #include "grid/in_place_edit.h"
 
-#include <new>
-
-#include "grid/cell_edit_report.h"
-
 namespace {
 
 // Backspace and the clipboard's Ctrl+C, Ctrl+V and Ctrl+X always pass the filter.
@@ -13,31 +9,16 @@ bool AlwaysAccepted(UINT character) {
 
 }  // namespace
 
-CInPlaceEdit* CInPlaceEdit::s_instance = nullptr;
-
 BEGIN_MESSAGE_MAP(CInPlaceEdit, CEdit)
   ON_WM_KILLFOCUS()
   ON_WM_CHAR()
   ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-CInPlaceEdit* CInPlaceEdit::SharedInstance() {
-  if (!s_instance) s_instance = new (std::nothrow) CInPlaceEdit;
-  return s_instance;
-}
-
-void CInPlaceEdit::ReleaseSharedInstance() {
-  delete s_instance;
-  s_instance = nullptr;
-}
-
 BOOL CInPlaceEdit::BeginCellEdit(DWORD style, const CRect& rect, CWnd* parent, UINT id, int row,
                                  int column, const CString& charFilter, const CString& text) {
-  m_row = row;
-  m_column = column;
+  BeginEditOf(row, column, text);
   m_charFilter = charFilter;
-  m_initialText = text;
-  m_cancelled = false;
   if (!m_hWnd) Create(style, rect, parent, id);
   return m_hWnd != nullptr;
 }
@@ -60,14 +41,6 @@ int CInPlaceEdit::OnCreate(LPCREATESTRUCTA create) {
   SendMessage(EM_SCROLLCARET);
   SetFocus();
   return 0;
-}
-
-void CInPlaceEdit::OnKillFocus(CWnd* newFocus) {
-  CEdit::OnKillFocus(newFocus);
-  CString text;
-  GetWindowText(text);
-  ReportCellEdit(*this, m_row, m_column, m_cancelled ? m_initialText : text);
-  PostMessage(WM_CLOSE);
 }
 
 void CInPlaceEdit::OnChar(UINT character, UINT repeat, UINT flags) {

@@ -2,15 +2,10 @@
 // the characters it accepts. One instance serves the whole process.
 #pragma once
 
-#include "framework/framework.h"
+#include "grid/in_place_editor.h"
 
-class CInPlaceEdit : public CEdit {
+class CInPlaceEdit : public CInPlaceEditor<CInPlaceEdit, CEdit> {
  public:
-  // The process-wide instance, created on the first call; null if it cannot be allocated.
-  static CInPlaceEdit* SharedInstance();
-  // Deletes the instance, if any; the grid calls it when it is destroyed.
-  static void ReleaseSharedInstance();
-
   // Starts editing cell (row, column) of parent over rect; an empty filter accepts every
   // character. A window still waiting for its close request is reused as it is. Returns whether
   // the window exists.
@@ -24,20 +19,13 @@ class CInPlaceEdit : public CEdit {
  protected:
   // Called when the window is created: font, text, selection and focus.
   int OnCreate(LPCREATESTRUCTA create);
-  // Called when the focus leaves the edit box: reports the text and closes the window.
-  void OnKillFocus(CWnd* newFocus);
   // Called for each character: drops, with a beep, the ones the filter refuses.
   void OnChar(UINT character, UINT repeat, UINT flags);
 
  private:
+  friend class CInPlaceEditor<CInPlaceEdit, CEdit>;
   CInPlaceEdit() = default;
 
-  static CInPlaceEdit* s_instance;
-
-  int m_row = -1;
-  int m_column = -1;
-  bool m_cancelled = false;
-  CString m_initialText;
   CString m_charFilter;
 
   DECLARE_MESSAGE_MAP()

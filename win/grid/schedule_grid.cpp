@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "grid/schedule_layout.h"
 #include "grid/schedule_menu.h"
 #include "grid/text_clipboard.h"
 
@@ -15,8 +16,8 @@ bool KeyIsDown(int key) {
 }
 
 ScheduleMode ModeOfCellText(const CString& text) {
-  if (text == "-") return Off;
-  if (text == "C") return Continuous;
+  if (text == kCellLetters[Off]) return Off;
+  if (text == kCellLetters[Continuous]) return Continuous;
   return Motion;
 }
 

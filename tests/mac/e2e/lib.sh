@@ -28,6 +28,8 @@ press_gap=0.1
 
 app_pid=""
 app_status=""
+# What the application is started through, if anything.
+app_launcher=()
 own_display=no
 
 #--- Set-up and clean-up
@@ -78,9 +80,17 @@ focus_is_on() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 #--- The application
 
 start_app() {
+  launch_app
+  await_window
+}
+
+launch_app() {
   echo "e2e $e2e_name: starting $(basename "$mac_app")"
-  "$mac_app" "${mac_app_arguments[@]}" </dev/null >>"$log" 2>&1 &
+  "${app_launcher[@]}" "$mac_app" "${mac_app_arguments[@]}" </dev/null >>"$log" 2>&1 &
   app_pid=$!
+}
+
+await_window() {
   wait_until 30 "the window is shown" mac_window
   # The window takes the keyboard once it is up; the first tick puts the time in the clock.
   wait_until 10 "the window has the keyboard" focus_is_on "$(mac_window)"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PellinDlg.h"
-#include "device_notice_registration.h"
+#include "device/device_notice_registration.h"
 #include "dialog_script.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "PellinDlg.h"
-#include "device_notice_registration.h"
+#include "device/device_notice_registration.h"
 #include "dialog_script.h"
 
 namespace {

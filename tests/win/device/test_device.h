@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "device_library.h"
+#include "device/device_library.h"
 
 class TestDevice {
  public:

@@ -31,7 +31,6 @@ class DesktopSettingsFile {
   ~DesktopSettingsFile() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
-    std::filesystem::remove_all(path_ + ".tmp", ignored);
     if (std::filesystem::exists(aside_)) std::filesystem::rename(aside_, path_, ignored);
   }
   DesktopSettingsFile(const DesktopSettingsFile&) = delete;

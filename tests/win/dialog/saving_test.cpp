@@ -114,12 +114,13 @@ TEST(SavingSettings, EnterOnAChangedDropDownTheGridOrTheClockSavesLikeOk) {
 
 TEST(SaveFailures, WhenTheFileCannotBeWrittenAnErrorNamesItAndTheDialogStaysOpen) {
   DesktopSettingsFile settings;
-  settings.blockWithFolder();
   CPellinDlg settingsDialog;
   DialogScript script;
   bool openAfterFailure = false;
   LRESULT resolutionAfterFailure = CB_ERR;
-  script.then([](HWND dialog) {
+  script.then([&](HWND dialog) {
+    // Blocked once the dialog is up: a folder there at the start would be named at the start.
+    settings.blockWithFolder();
     select(dialog, IDC_RESOLUTION, 6);
     setCellText(dialog, 3, 4, "-");
     // Enter on a drop-down tries the save as the OK button does.

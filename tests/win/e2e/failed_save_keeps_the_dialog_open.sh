@@ -5,8 +5,9 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin
 
-mkdir -p "$settings"
 start_program
+# Blocked once the dialog is up: a folder there at the start would be named at the start.
+mkdir -p "$settings"
 open_drop_down 1020
 press Down Return
 wait_until 5 "the date format changed" control_text_is 1020 "DD/MM/YYYY"

@@ -27,6 +27,8 @@ step_seconds=0.05
 
 program_pid=""
 program_status=""
+holder_pid=""
+holder_release=""
 own_display=no
 stash=""
 
@@ -59,7 +61,12 @@ e2e_end() {
     kill "$program_pid" 2>/dev/null || true
     wait "$program_pid" 2>/dev/null || true
   fi
-  rm -rf "$settings" "$settings.tmp"
+  if [ -n "$holder_pid" ]; then
+    kill "$holder_pid" 2>/dev/null || true
+    wait "$holder_pid" 2>/dev/null || true
+  fi
+  [ -z "$holder_release" ] || rm -f "$holder_release"
+  rm -rf "$settings"
   if [ -e "$stash/Kestrune.txt" ]; then mv "$stash/Kestrune.txt" "$settings"; fi
   rm -rf "$stash"
   if [ "$own_display" = yes ]; then
@@ -72,6 +79,7 @@ e2e_end() {
 
 no_window_titled() { ! window_titled "$1"; }
 program_has_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
+holder_has_ended() { ! kill -0 "$holder_pid" 2>/dev/null; }
 
 #--- The program
 
@@ -102,6 +110,18 @@ start_program() {
     echo "e2e $e2e_name: Wine's desktop was closing as the program started; starting it again"
   done
   # The dialog is shown once its set-up is done; the probe then finds its controls.
+  wait_until 10 "the dialog's controls answer" probe rect "$dialog_caption" 1005
+}
+
+# Starts the program without waiting for its dialog, for a scenario in which a box comes first.
+launch_program() {
+  echo "e2e $e2e_name: starting $(basename "$e2e_program")"
+  wine "$e2e_program" </dev/null >>"$log" 2>&1 &
+  program_pid=$!
+}
+
+await_dialog() {
+  wait_until 30 "the dialog is shown" window_titled "$dialog_caption"
   wait_until 10 "the dialog's controls answer" probe rect "$dialog_caption" 1005
 }
 
@@ -204,4 +224,28 @@ dismiss_box_saying() {
 # The clock shows "MM/DD/YYYY, hh:mm:ss" or another order of the same parts.
 clock_is_running() {
   [[ "$(probe text "$dialog_caption" 1004)" =~ ^[0-9/]{10},\ [0-9]{2}:[0-9]{2}:[0-9]{2}$ ]]
+}
+
+#--- Another program holding the settings file
+
+# Windows' name for a file on the Unix side: Wine shows the root as drive Z:.
+windows_path() { echo "Z:${1//\//\\}"; }
+
+# Another program opens the settings file sharing nothing, so no one else can open it.
+hold_settings() {
+  local said="$e2e_shots/$e2e_name.holder"
+  holder_release="$e2e_shots/$e2e_name.release"
+  rm -f "$holder_release"
+  wine "$e2e_probe" hold "$(windows_path "$settings")" "$(windows_path "$holder_release")" \
+    </dev/null >"$said" 2>>"$log" &
+  holder_pid=$!
+  wait_until 30 "the other program holds the settings file" grep -q holding "$said"
+}
+
+# The other program lets go of the settings file and ends.
+release_settings() {
+  touch "$holder_release"
+  wait_until 10 "the other program lets go" holder_has_ended
+  wait "$holder_pid" || fail "the other program ended with status $?"
+  holder_pid=""
 }

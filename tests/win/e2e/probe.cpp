@@ -11,6 +11,9 @@
 //   kestrune-probe focus CAPTION                the class of the window with the keyboard focus
 //                                               in the window's thread
 //   kestrune-probe menu                         "open" while a popup menu is shown, else "none"
+//   kestrune-probe hold FILE RELEASE            another program holding FILE open, sharing
+//                                               nothing: says "holding", then keeps it so until
+//                                               the file RELEASE exists (five minutes at most)
 //
 // CAPTION names a top-level dialog. Exit status 0 on success, 1 when the window or control
 // is not there, 2 on a usage error.
@@ -125,13 +128,29 @@ int usage() {
   std::fprintf(
       stderr,
       "usage: kestrune-probe rect|text|cell|celltext|texts|icon|focus CAPTION [ID [ROW COL]]\n"
-      "       kestrune-probe menu\n");
+      "       kestrune-probe menu\n"
+      "       kestrune-probe hold FILE RELEASE\n");
   return 2;
 }
 
 int missing(const char* what, const char* name) {
   std::fprintf(stderr, "probe: no %s %s\n", what, name);
   return 1;
+}
+
+int hold(const char* file, const char* release) {
+  constexpr int kPollMs = 50;
+  constexpr int kMostPolls = 5 * 60 * 1000 / kPollMs;
+  const HANDLE held = CreateFileA(file, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (held == INVALID_HANDLE_VALUE) return missing("file", file);
+  std::puts("holding");
+  std::fflush(stdout);
+  for (int poll = 0; poll < kMostPolls && GetFileAttributesA(release) == INVALID_FILE_ATTRIBUTES;
+       ++poll)
+    Sleep(kPollMs);
+  CloseHandle(held);
+  return 0;
 }
 
 }  // namespace
@@ -144,6 +163,7 @@ int main(int argc, char** argv) {
   }
   if (argc < 3) return usage();
   const std::string command = argv[1];
+  if (command == "hold") return argc == 4 ? hold(argv[2], argv[3]) : usage();
   HWND dialog = FindWindowA("#32770", argv[2]);
   if (!dialog) return missing("window", argv[2]);
 

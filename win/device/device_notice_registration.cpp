@@ -1,4 +1,4 @@
-#include "device_notice_registration.h"
+#include "device/device_notice_registration.h"
 
 RegisterDeviceNotificationFunction findRegisterDeviceNotification() {
   const HMODULE user32 = ::LoadLibraryA("User32.dll");

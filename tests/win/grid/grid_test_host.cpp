@@ -26,22 +26,9 @@ void GridTest::SetUp() {
   ASSERT_TRUE(host.grid.SubclassDlgItem(IDC_GRID, &host));
   CComboListCtrl& grid = host.grid;
 
-  // The settings dialog's grid set-up.
-  CImageList rowHeight;
-  rowHeight.Create(1, 30, ILC_COLOR, 1, 1);
-  for (int column = 0; column < kColumns; ++column) {
-    grid.InsertColumn(column, std::to_string(column).c_str(), LVCFMT_LEFT);
-    grid.SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), 60);
-    grid.SetChoiceColumn(column, true);
-  }
-  grid.SetImageList(&rowHeight, LVSIL_SMALL);
-  rowHeight.Detach();  // the list destroys its image lists itself
-  grid.SetLockedColumn(0, true);
-  grid.SetDropDownVScroll(true);
-  grid.SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
+  SetUpScheduleGrid(grid);
+  SetRowImageHeight(grid, 30);
   for (int row = 0; row < kRows; ++row) {
-    grid.InsertItem(LVIF_TEXT | LVIF_STATE, row, std::to_string(row + 1).c_str(),
-                    LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED, 0, 0);
     for (int column = 0; column < kColumns; ++column) {
       grid.SetItemText(row, column, InitialText(row, column).c_str());
     }

@@ -1,13 +1,15 @@
-// A dialog window holding a schedule grid set up as the settings dialog sets it up (24 columns of
-// 60 px headed "0" to "23", 7 rows, rows 30 px high, every column a choice column, column 0
-// locked, a vertical scroll bar on the drop-down), whose owner answers "-", "C", "M". It runs
-// modeless; tests drive it with real messages and pump them by the modal loop's rules.
+// A dialog window holding a schedule grid set up by the settings dialog's own SetUpScheduleGrid
+// (24 columns of 60 px headed "0" to "23", 7 rows, every column a choice column, column 0 locked,
+// a vertical scroll bar on the drop-down), with rows 30 px high, whose owner answers "-", "C",
+// "M". It runs modeless; tests drive it with real messages and pump them by the modal loop's
+// rules.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "grid/combo_list_ctrl.h"
+#include "grid/schedule_layout.h"
 #include "grid_test_resources.h"
 #include "window_test_support.h"
 

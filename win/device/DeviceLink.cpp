@@ -6,8 +6,8 @@
 
 #include <cstring>
 
-#include "device_library.h"
-#include "device_notice_registration.h"
+#include "device/device_library.h"
+#include "device/device_notice_registration.h"
 
 namespace {
 

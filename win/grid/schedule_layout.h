@@ -1,0 +1,16 @@
+// The schedule grid as the settings dialog lays it out: a column per hour, headed "0" to "23"
+// and each edited with the drop-down; a row per day, numbered 1 to 7; column 0 locked against
+// the list's own label editing; full-row selection and no grid lines.
+#pragma once
+
+#include "grid/combo_list_ctrl.h"
+
+// The letters the cells show for the schedule modes, indexed by mode; also the drop-down's
+// choices.
+inline constexpr const char* kCellLetters[] = {"-", "C", "M"};
+
+// Gives an empty grid its hour columns and day rows; what the cells show is the caller's.
+void SetUpScheduleGrid(CComboListCtrl& grid);
+
+// Makes the grid's rows as high as the images of its small-image list, which are never drawn.
+void SetRowImageHeight(CComboListCtrl& grid, int height);
