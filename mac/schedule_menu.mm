@@ -44,23 +44,44 @@ std::vector<MenuItem> editItems() {
   };
 }
 
+// A new item like one made by initWithTitle:action:keyEquivalent:, copied from one made once.
+// GNUstep's initialiser looks its state images up by name, and searches the image folders
+// anew for one its theme lacks: millions of instructions an item, most of the menus' cost.
+NSMenuItem* newItem(bool separator) {
+  static NSMenuItem* const plain = [[NSMenuItem alloc] initWithTitle:@""
+                                                              action:nullptr
+                                                       keyEquivalent:@""];
+  static NSMenuItem* const line = KESTRUNE_KEEP([NSMenuItem separatorItem]);
+  return KESTRUNE_AUTORELEASE([(separator ? line : plain) copy]);
+}
+
+NSMenuItem* newItem(NSString* title, SEL action, NSString* key) {
+  NSMenuItem* item = newItem(false);
+  // The key first: a key the user has set for the title replaces it, as in the initialiser.
+  [item setKeyEquivalent:key];
+  [item setTitle:title];
+  [item setAction:action];
+  return item;
+}
+
 NSMenu* menuOf(NSString* title, const std::vector<MenuItem>& items) {
   NSMenu* menu = KESTRUNE_AUTORELEASE([[NSMenu alloc] initWithTitle:title]);
   for (const MenuItem& item : items) {
     if (item.title == nullptr) {
-      [menu addItem:[NSMenuItem separatorItem]];
+      [menu addItem:newItem(true)];
       continue;
     }
-    NSMenuItem* added = [menu addItemWithTitle:[NSString stringWithUTF8String:item.title]
-                                        action:item.action
-                                 keyEquivalent:[NSString stringWithUTF8String:item.key]];
+    NSMenuItem* added = newItem([NSString stringWithUTF8String:item.title], item.action,
+                                [NSString stringWithUTF8String:item.key]);
     [added setTag:item.tag];
+    [menu addItem:added];
   }
   return menu;
 }
 
 void addSubmenu(NSMenu* bar, NSMenu* submenu) {
-  NSMenuItem* item = [bar addItemWithTitle:[submenu title] action:nullptr keyEquivalent:@""];
+  NSMenuItem* item = newItem([submenu title], nullptr, @"");
+  [bar addItem:item];
   [bar setSubmenu:submenu forItem:item];
 }
 
