@@ -1,0 +1,119 @@
+// kestrune: reads, checks and edits the camera's settings file from the command line.
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+#include "utf8_arguments.h"
+
+namespace {
+
+struct Arguments {
+  std::string file;
+  std::vector<std::string> files;
+  std::string profile;
+  bool force = false;
+  bool json = false;
+  std::vector<std::string> assignments;
+  std::string days, hours, mode, source;
+};
+
+void addFileOption(CLI::App& command, Arguments& arguments) {
+  command
+      .add_option("-f,--file", arguments.file,
+                  "The settings file (default: Kestrune.txt on your desktop)")
+      ->type_name("PATH");
+}
+
+// The options of the commands that write: which defaults a new file gets, and --force.
+void addWriteOptions(CLI::App& command, Arguments& arguments) {
+  addFileOption(command, arguments);
+  command
+      .add_option("--profile", arguments.profile,
+                  "Defaults of a new file: windows or mac (loop length 5Min or 3Min)")
+      ->type_name("NAME")
+      ->check(CLI::IsMember({"windows", "mac"}))
+      ->default_str(&Commands::platformProfile() == &RecordCodec::windowsProfile ? "windows"
+                                                                                 : "mac");
+  command.add_flag("--force", arguments.force, "Replace a file that is not a settings file");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"Reads, checks and edits Kestrune.txt, the camera's settings file.", "kestrune"};
+  app.set_version_flag("--version", std::string("kestrune ") + KESTRUNE_VERSION);
+  app.require_subcommand(1);
+  Arguments arguments;
+
+  auto* show = app.add_subcommand("show", "Show the file's settings, schedule and save time");
+  addFileOption(*show, arguments);
+  show->add_flag("--json", arguments.json, "Print the JSON document with the file's details");
+
+  auto* check = app.add_subcommand("check", "Check files: one line each, 'ok' or every problem");
+  check->add_option("PATH", arguments.files, "Files to check (default: the one on your desktop)");
+  addFileOption(*check, arguments);
+
+  auto* set = app.add_subcommand("set", "Set settings by name: resolution=1920*1080 60F, beep=off");
+  addWriteOptions(*set, arguments);
+  set->add_option("NAME=VALUE", arguments.assignments,
+                  "A setting and a choice text (any case) or its index")
+      ->required();
+
+  auto* schedule = app.add_subcommand("schedule", "Set the mode of some hours on some days");
+  addWriteOptions(*schedule, arguments);
+  schedule->add_option("DAYS", arguments.days, "mon..sun, mon-fri, sat,sun or all")->required();
+  schedule
+      ->add_option("HOURS", arguments.hours, "0..23, 8-18, 22-5 (past midnight), 8-12,14-18 or all")
+      ->required();
+  schedule->add_option("MODE", arguments.mode, "off, continuous or motion (-, C, M)")->required();
+
+  auto* exportCommand = app.add_subcommand("export", "Print the file as a JSON document");
+  addFileOption(*exportCommand, arguments);
+
+  auto* import = app.add_subcommand("import", "Write the file from a JSON document");
+  addWriteOptions(*import, arguments);
+  import->add_option("JSON", arguments.source, "The document's file, or - for standard input")
+      ->required();
+
+  try {
+    const std::vector<std::string> utf8 = utf8Arguments(argc, argv);
+    std::vector<const char*> pointers;
+    for (const std::string& argument : utf8) pointers.push_back(argument.c_str());
+    app.parse(static_cast<int>(pointers.size()), pointers.data());
+  } catch (const CLI::ParseError& error) {
+    if (error.get_exit_code() == 0) return app.exit(error);
+    if (app.get_subcommands().empty() && !app.remaining().empty()) {
+      std::cerr << "kestrune: unknown command '" << app.remaining().front()
+                << "' (see kestrune --help)\n";
+      return Commands::kUsageError;
+    }
+    std::cerr << "kestrune: " << error.what() << " (see kestrune --help)\n";
+    return Commands::kUsageError;
+  }
+
+  const Commands::Streams io{std::cin, std::cout, std::cerr};
+  if (*check) {
+    if (!arguments.file.empty()) arguments.files.push_back(arguments.file);
+    if (arguments.files.empty()) arguments.files.push_back(Commands::defaultFile(io));
+    if (arguments.files.back().empty()) return Commands::kFileProblem;
+    return Commands::check(arguments.files, io);
+  }
+
+  if (arguments.file.empty()) arguments.file = Commands::defaultFile(io);
+  if (arguments.file.empty()) return Commands::kFileProblem;
+  if (*show) return Commands::show(arguments.file, arguments.json, io);
+  if (*exportCommand) return Commands::exportDocument(arguments.file, io);
+
+  const Commands::EditTarget target{arguments.file,
+                                    arguments.profile == "windows" ? &RecordCodec::windowsProfile
+                                    : arguments.profile == "mac"   ? &RecordCodec::macProfile
+                                                                   : &Commands::platformProfile(),
+                                    arguments.force};
+  if (*set) return Commands::set(target, arguments.assignments, io);
+  if (*schedule)
+    return Commands::schedule(target, arguments.days, arguments.hours, arguments.mode, io);
+  return Commands::import(target, arguments.source, io);
+}

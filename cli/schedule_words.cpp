@@ -1,0 +1,82 @@
+// Reading the schedule command's words into the core's day and hour sets.
+#include "schedule_words.h"
+
+#include <charconv>
+#include <vector>
+
+#include "setting_names.h"
+
+namespace ScheduleWords {
+
+namespace {
+
+std::vector<std::string_view> split(std::string_view text, char separator) {
+  std::vector<std::string_view> parts;
+  std::size_t start = 0;
+  while (true) {
+    const auto end = text.find(separator, start);
+    parts.push_back(text.substr(start, end == std::string_view::npos ? end : end - start));
+    if (end == std::string_view::npos) return parts;
+    start = end + 1;
+  }
+}
+
+std::optional<int> hourOf(std::string_view text) {
+  int hour = -1;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), hour);
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  if (hour < 0 || hour >= kHourCount) return std::nullopt;
+  return hour;
+}
+
+// A comma list whose items are "all", one element, or a range "first-last".
+template <class Set, class ElementOf, class RangeOf>
+Parsed<Set> parseList(std::string_view word, const std::string& what, const std::string& forms,
+                      ElementOf elementOf, RangeOf rangeOf) {
+  Set set;
+  for (const std::string_view item : split(word, ',')) {
+    if (SettingNames::lowered(item) == "all") {
+      set.set();
+      continue;
+    }
+    const auto dash = item.find('-');
+    const auto first = elementOf(item.substr(0, dash));
+    const auto last = dash == std::string_view::npos ? first : elementOf(item.substr(dash + 1));
+    if (!first || !last)
+      return {std::nullopt,
+              what + " '" + std::string(word) + "': '" + std::string(item) + "' is not " + forms};
+    const Set range = rangeOf(*first, *last);
+    if (range.none())
+      return {std::nullopt, what + " '" + std::string(word) + "': '" + std::string(item) +
+                                "' runs backwards; days run Monday to Sunday"};
+    set |= range;
+  }
+  return {set, {}};
+}
+
+}  // namespace
+
+Parsed<ScheduleEdits::DaySet> parseDays(std::string_view word) {
+  return parseList<ScheduleEdits::DaySet>(
+      word, "days", "a day (mon..sun), a range (mon-fri), a list (sat,sun) or all",
+      SettingNames::dayOfName, ScheduleEdits::dayRange);
+}
+
+Parsed<ScheduleEdits::HourSet> parseHours(std::string_view word) {
+  return parseList<ScheduleEdits::HourSet>(
+      word, "hours", "an hour (0..23), a range (8-18, 22-5), a list (8-12,14-18) or all", hourOf,
+      ScheduleEdits::hourRange);
+}
+
+Parsed<ScheduleMode> parseMode(std::string_view word) {
+  const std::string mode = SettingNames::lowered(word);
+  if (mode == "off") return {Off, {}};
+  if (mode == "continuous") return {Continuous, {}};
+  if (mode == "motion") return {Motion, {}};
+  if (mode.size() == 1)
+    if (const auto letter = ScheduleEdits::modeOfLetter(mode[0])) return {*letter, {}};
+  return {std::nullopt,
+          "mode '" + std::string(word) + "' is not off, continuous or motion (-, C, M)"};
+}
+
+}  // namespace ScheduleWords

@@ -1,0 +1,123 @@
+// show, export and check against real files, and the program's answers to wrong usage.
+#include "command_line.h"
+
+namespace {
+
+// What our editors may leave in a file: no choice, no time, and a byte that is no mode.
+Bytes oddFile() {
+  return ourFileWith([](_USR_SETTING_& record) {
+    RecordCodec::sealRecord(record, std::nullopt);
+    record.setting[0] = -1;
+    scheduleCell(record, 0, 0) = 7;
+  });
+}
+
+}  // namespace
+
+TEST(ShowAndExport, TellTheFileAsAPersonAndAsAScriptReadIt) {
+  const std::vector<std::string> show = {"show", "-f", "Kestrune.txt"};
+  runTable({
+      {"show: each setting by its text, the schedule under its ruler",
+       ourFile(),
+       show,
+       0,
+       "",
+       {"file             Kestrune.txt\n"
+        "size             476 bytes\n"
+        "tags             valid\n"
+        "saved            2026-03-07 14:05:09\n\n"
+        "resolution       1920*1080 60F\n"
+        "loop-length      5Min\n"
+        "exposure         EV:0\n"
+        "rotate           OFF\n"
+        "beep             ON\n"
+        "record-led       ON\n"
+        "display-status   ON\n"
+        "rec-audio        ON\n"
+        "pir-interval     30Sec\n"
+        "pir-sensitivity  H\n"
+        "date-format      MM/DD/YYYY\n\n"
+        "schedule         0         1         2\n"
+        "                 012345678901234567890123\n"
+        "monday           " +
+        kMotionDay + "\n"}},
+      {"show: no choice, no time and no mode",
+       oddFile(),
+       show,
+       0,
+       "",
+       {"saved            no time", "resolution       (no choice: -1)", "monday           ?M"}},
+      {"show --json: the file's details, then the document",
+       oddFile(),
+       {"show", "--json", "-f", "Kestrune.txt"},
+       0,
+       "",
+       {"{\n  \"file\": \"Kestrune.txt\",\n  \"size\": 476,\n  \"tags-valid\": true,\n"
+        "  \"saved\": null,\n  \"settings\": {\n    \"resolution\": null,",
+        "\"date-format\": \"MM/DD/YYYY\"", "\"monday\": \"?MMM", "\"sunday\": \"" + kMotionDay}},
+      {"export: the document alone",
+       ourFile(),
+       {"export", "-f", "Kestrune.txt"},
+       0,
+       "",
+       {"{\n  \"settings\": {\n    \"resolution\": \"1920*1080 60F\",", "\"schedule\": {"}},
+      {"show: a missing file", {}, show, 1, "Kestrune.txt: no such file\n"},
+  });
+}
+
+TEST(CheckCommand, GivesEachFileOneLineWithEveryProblem) {
+  const Bytes ours = ourFile();
+  const Bytes odd = ourFileWith([](_USR_SETTING_& record) {
+    record.setting[0] = 9;
+    scheduleCell(record, 4, 17) = 7;
+    record.g_month = 13;
+  });
+  CaseFolder folder;
+  folder.put("ours.txt", ours);
+  folder.put("short.txt", Bytes(ours.begin(), ours.begin() + 300));
+  folder.put("odd.txt", odd);
+  folder.put("no-time.txt", oddFile());
+  folder.put("foreign.txt", foreignFile());
+
+  const ProgramRun ok = folder.run({"check", "-f", "ours.txt"});
+  EXPECT_EQ(ok.status, 0);
+  EXPECT_EQ(ok.out, "ours.txt: ok\n");
+
+  const ProgramRun all =
+      folder.run({"check", "ours.txt", "short.txt", "odd.txt", "no-time.txt", "missing.txt"});
+  EXPECT_EQ(all.status, 1);
+  EXPECT_EQ(all.err, "");
+  EXPECT_EQ(all.out,
+            "ours.txt: ok\n"
+            "short.txt: size 300 bytes, not 476; tags not valid\n"
+            "odd.txt: resolution 9 is outside 0-7; schedule friday hour 17 is 7, outside 0-2; "
+            "saved time 2026-13-07 14:05:09 is impossible\n"
+            "no-time.txt: resolution -1 is outside 0-7; schedule monday hour 0 is 7, outside 0-2\n"
+            "missing.txt: no such file\n");
+
+  const ProgramRun foreign = folder.run({"check", "foreign.txt"});
+  EXPECT_EQ(foreign.out.rfind("foreign.txt: tags not valid; resolution 120 is outside 0-7;", 0), 0u)
+      << foreign.out;
+}
+
+TEST(Usage, WrongWordsAreUsageErrorsAndHelpAndVersionAnswer) {
+  runTable({
+      {"--version", {}, {"--version"}, 0, "", {std::string("kestrune ") + KESTRUNE_VERSION + "\n"}},
+      {"--help names every command",
+       {},
+       {"--help"},
+       0,
+       "",
+       {"show", "check", "set", "schedule", "export", "import"}},
+      {"an unknown command",
+       {},
+       {"frob"},
+       2,
+       "kestrune: unknown command 'frob' (see kestrune --help)\n"},
+      {"an unknown option",
+       ourFile(),
+       {"show", "--bogus"},
+       2,
+       "kestrune: The following argument was not expected: --bogus (see kestrune --help)\n"},
+  });
+}
