@@ -1,5 +1,7 @@
 #include "schedule_edits.h"
 
+#include "schedule_modes.h"
+
 #include <cctype>
 #include <utility>
 
@@ -66,16 +68,8 @@ void copyDay(Week& week, int fromDay, DaySet toDays) {
 }
 
 char modeLetter(int mode) {
-  switch (mode) {
-    case Off:
-      return '-';
-    case Continuous:
-      return 'C';
-    case Motion:
-      return 'M';
-    default:
-      return '?';
-  }
+  const ModeLook* look = lookOfMode(mode);
+  return look ? look->windowsLetter[0] : '?';
 }
 
 std::optional<ScheduleMode> modeOfLetter(char letter) {

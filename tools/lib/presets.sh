@@ -13,3 +13,11 @@ build_preset() {
   (cd "$KESTRUNE_ROOT" && cmake --preset "$preset" >"$log" 2>&1) || { cat "$log"; return 1; }
   (cd "$KESTRUNE_ROOT" && cmake --build --preset "$preset" "$@")
 }
+
+# What tools/bench measures with, built but not run: the bare Win32 dialog and the template
+# floor cross-built, and the native benchmarks (the core's file cost, the start-up clock, the
+# bare GNUstep applications) at Release.
+build_bench_presets() {
+  build_preset bench-windows "$@" --target kestrune-bare-dialog kestrune-template-floor || return
+  build_preset bench-linux "$@"
+}
