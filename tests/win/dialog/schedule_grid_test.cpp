@@ -27,7 +27,7 @@ std::string columnTitle(HWND grid, int column) {
   return text;
 }
 
-TEST(ScheduleGrid, HasTwentyFourHourColumnsSixtyPixelsWideAndSevenNumberedDayRows) {
+TEST(ScheduleGrid, HasTwentyFourHourColumnsAndSevenNumberedDayRows) {
   DesktopSettingsFile settings;
   CPellinDlg settingsDialog;
   DialogScript script;
@@ -37,7 +37,6 @@ TEST(ScheduleGrid, HasTwentyFourHourColumnsSixtyPixelsWideAndSevenNumberedDayRow
     ASSERT_EQ(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 24);
     for (int column = 0; column < 24; ++column) {
       EXPECT_EQ(columnTitle(grid, column), std::to_string(column));
-      EXPECT_EQ(::SendMessageA(grid, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0), 60);
     }
     ASSERT_EQ(::SendMessageA(grid, LVM_GETITEMCOUNT, 0, 0), 7);
     // Every cell of the default schedule is Motion; column 0's letter covers the row number.
@@ -114,6 +113,52 @@ TEST(ScheduleGrid, CellsShowTheModeLettersAndNothingForValuesThatAreNoMode) {
     EXPECT_EQ(cellText(dialog, 2, 0), "3");
     EXPECT_EQ(cellText(dialog, 2, 5), "");
     EXPECT_EQ(cellText(dialog, 6, 23), "");
+  });
+  script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
+  EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
+}
+
+TEST(ScheduleGrid, WhenACellsDropDownOpensThenItsListIsWideEnoughForEveryChoice) {
+  DesktopSettingsFile settings;
+  CPellinDlg settingsDialog;
+  DialogScript script;
+  script.then([](HWND dialog) {
+    HWND grid = scheduleGrid(dialog);
+    RECT cell{LVIR_BOUNDS, 5, 0, 0};
+    ::SendMessageA(grid, LVM_GETSUBITEMRECT, 2, reinterpret_cast<LPARAM>(&cell));
+    const LPARAM middle = MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+    ::PostMessageA(grid, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    ::PostMessageA(grid, WM_LBUTTONUP, 0, middle);
+  });
+  script.waitUntil([](HWND) {
+    char focusClass[32] = {};
+    ::GetClassNameA(::GetFocus(), focusClass, sizeof focusClass);
+    return lstrcmpiA(focusClass, "ComboBox") == 0;
+  });
+  script.then([](HWND) {
+    HWND combo = ::GetFocus();
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    ASSERT_TRUE(::GetComboBoxInfo(combo, &parts));
+    ::SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    RECT list;
+    ::GetClientRect(parts.hwndList, &list);
+    HDC dc = ::GetDC(parts.hwndList);
+    ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(parts.hwndList, WM_GETFONT, 0, 0)));
+    const LRESULT count = ::SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    ASSERT_EQ(count, 3);
+    for (LRESULT index = 0; index < count; ++index) {
+      char text[16] = {};
+      ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(text));
+      SIZE size{};
+      ::GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+      SCOPED_TRACE(text);
+      // The list draws its items a few pixels in from its left edge.
+      EXPECT_GE(list.right - list.left, size.cx + 4);
+    }
+    ::ReleaseDC(parts.hwndList, dc);
+    ::SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
   });
   script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
