@@ -1,10 +1,14 @@
 #include "PellinDlg.h"
 
+#include <chrono>
 #include <cstring>
 #include <ctime>
 #include <string>
 
+#include "card_row.h"
 #include "grid/mode_colours.h"
+#include "settings_lock.h"
+#include "week_words.h"
 
 namespace {
 
@@ -18,6 +22,8 @@ constexpr int kDropDownOfSlot[kSlotCount] = {
 constexpr UINT kClockPeriodMs = 500;
 // How long the week line says why an edit was refused.
 constexpr UINT kNoticeMs = 4000;
+// How long OK waits for another program's save of the same file.
+constexpr std::chrono::milliseconds kLockWait{3000};
 
 bool SameChoices(const _USR_SETTING_& left, const _USR_SETTING_& right) {
   return std::memcmp(left.setting, right.setting, sizeof left.setting) == 0 &&
@@ -51,6 +57,9 @@ BEGIN_MESSAGE_MAP(CPellinDlg, CDialog)
   ON_WM_TIMER()
   ON_BN_CLICKED(IDC_CANCEL, &CPellinDlg::OnCancelButton)
   ON_BN_CLICKED(IDC_OK, &CPellinDlg::OnOK)
+  ON_CONTROL_RANGE(CBN_SELCHANGE, IDC_RESOLUTION, IDC_DATE_FORMAT, &CPellinDlg::OnChoiceChanged)
+  ON_CONTROL(CBN_SELCHANGE, IDC_CARD, &CPellinDlg::OnCardPicked)
+  ON_BN_CLICKED(IDC_LOAD_FROM_CARD, &CPellinDlg::OnLoadFromCard)
 END_MESSAGE_MAP()
 
 // Called by the application before the dialog runs; the record starts all zero.
@@ -85,6 +94,8 @@ BOOL CPellinDlg::OnInitDialog() {
   // be read shows them too, but is named before the dialog appears, since OK will replace it.
   const RecordCodec::LoadResult loaded =
       RecordCodec::loadSettingsFile(m_setting, RecordCodec::windowsProfile);
+  // What OK would replace: a save asks first if another program changes it meanwhile.
+  if (!loaded.path.empty()) m_desktopFile = FileSnapshot::Take(loaded.path);
   RecordCodec::clampSettings(m_setting);
   FillDropDowns();
 
@@ -94,6 +105,7 @@ BOOL CPellinDlg::OnInitDialog() {
   SetUpGrid();
   ShowWeekLine();
   RememberShownAsUnchanged();
+  RefreshCards();
 
   if (loaded.outcome == RecordCodec::LoadOutcome::Unreadable)
     ShowMessage(loaded.describe(), MB_OK | MB_ICONINFORMATION);
@@ -239,6 +251,7 @@ LRESULT CPellinDlg::OnWeekChanged(WPARAM, LPARAM) {
   // A change after a refusal makes its notice old news.
   ::KillTimer(m_hWnd, IDT_NOTICE);
   ShowWeekLine();
+  DescribeCards();
   return 0;
 }
 
@@ -283,17 +296,56 @@ void CPellinDlg::ShowClock() {
 // both save, so no keystroke loses the user's choices.
 void CPellinDlg::OnOK() {
   ReadControls(m_setting);
-  const RecordCodec::SaveResult saved =
-      RecordCodec::saveSettingsFile(m_setting, RecordCodec::windowsProfile);
-  if (!saved) {
-    // The dialog stays open with every choice, so the user can mend the cause and press OK
-    // again, or cancel.
-    ShowMessage(saved.describe(), MB_OK | MB_ICONERROR);
+  const RecordCodec::PathResult desktop =
+      RecordCodec::settingsFilePath(RecordCodec::windowsProfile);
+  if (!desktop.path) {
+    ShowMessage(RecordCodec::saveSettingsFile(m_setting, RecordCodec::windowsProfile).describe(),
+                MB_OK | MB_ICONERROR);
+    return;
+  }
+  ListedCard* card = PickedCard();
+  const std::string cardPath = card ? cardSettingsPath(card->card.root) : "";
+  // Every question is asked before any lock is taken or any file written.
+  if (!ConfirmReplace(*desktop.path, m_desktopFile)) return;
+  if (card && !ConfirmReplace(cardPath, card->file)) return;
+
+  // A failed save leaves the dialog open with every choice, so the user can mend the cause and
+  // press OK again, or cancel.
+  if (const auto failure = SaveTo(*desktop.path, m_desktopFile)) {
+    ShowMessage("The settings were not saved.\n" + *failure, MB_OK | MB_ICONERROR);
     return;
   }
   RememberShownAsUnchanged();
-  MessageBox("Finish!");
+  if (card) {
+    if (const auto failure = SaveTo(cardPath, card->file)) {
+      ShowMessage("The settings were saved to the desktop, but not to the card " +
+                      CardName(card->card) + ".\n" + *failure,
+                  MB_OK | MB_ICONERROR);
+      return DescribeCards();
+    }
+  }
+  ShowMessage(card ? "Finish!\nAlso saved to the card " + CardName(card->card) + "." : "Finish!",
+              MB_OK);
   CDialog::OnOK();
+}
+
+bool CPellinDlg::ConfirmReplace(const std::string& path, const FileSnapshot& seen) {
+  if (!seen.ChangedBy(FileSnapshot::Take(path))) return true;
+  // No is the default, and Escape answers No as well.
+  return ShowMessage(path + " was changed by another program after Kestrune read it.\n" +
+                         "Replace it with the settings shown here?",
+                     MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
+std::optional<std::string> CPellinDlg::SaveTo(const std::string& path, FileSnapshot& seen) {
+  // The command line's writers take the same lock: no save of theirs falls between ours.
+  const RecordCodec::SettingsLock lock(path, kLockWait);
+  if (!lock) return lock.reason();
+  const RecordCodec::SaveResult saved =
+      RecordCodec::saveSettingsFile(m_setting, path, RecordCodec::localStampNow());
+  if (!saved) return saved.describe();
+  seen = FileSnapshot::Take(path);
+  return std::nullopt;
 }
 
 void CPellinDlg::OnCancel() {
@@ -332,7 +384,8 @@ void CPellinDlg::ShowAbout() {
 
 // Called whenever the cells change, and when a notice's time is up.
 void CPellinDlg::ShowWeekLine() {
-  ::SetDlgItemTextA(m_hWnd, IDC_WEEK_LINE, "");
+  const std::wstring words = RecordCodec::utf16Of(describeWeek(m_grid.ShownWeek()));
+  ::SetDlgItemTextW(m_hWnd, IDC_WEEK_LINE, words.c_str());
 }
 
 // Called when an edit was refused: the reason takes the week line's place for a few seconds.

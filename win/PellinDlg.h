@@ -1,12 +1,17 @@
 // The settings dialog: the camera's menu choices as drop-downs, the weekly schedule as a grid and
-// a clock; OK writes the settings file to the desktop.
+// a clock; OK writes the settings file to the desktop, and to the camera's card when one is
+// picked in the card row.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "cards.h"
 #include "day_rows.h"
+#include "file_snapshot.h"
 #include "framework/framework.h"
 #include "grid/schedule_grid.h"
 #include "grid/schedule_layout.h"
@@ -57,6 +62,15 @@ class CPellinDlg : public CDialog {
   void OnCancel() override;
   // Called when the Cancel button is clicked: ends the dialog without saving, as it says.
   void OnCancelButton();
+  // Called when a drop-down of the settings shows another choice.
+  void OnChoiceChanged(UINT dropDown);
+  // Called when the user picks where OK saves in the card row.
+  void OnCardPicked();
+  // Called when "Load from card" is clicked: shows the picked card's settings.
+  void OnLoadFromCard();
+
+  // Called at set-up and when a volume arrives or goes: the removable volumes, inspected.
+  virtual std::vector<Card> ListCards() const;
 
  private:
   //--- Set-up steps
@@ -77,6 +91,26 @@ class CPellinDlg : public CDialog {
   void OfferDrive(int drive);
   // Forgets a removed drive if it was the connected one.
   void ForgetDrive(int drive);
+
+  //--- The card row
+  // A camera card in the row, and its settings file as the dialog last read or wrote it.
+  struct ListedCard {
+    Card card;
+    FileSnapshot file;
+  };
+  // Lists the camera cards anew, keeping the user's pick while its card is there.
+  void RefreshCards();
+  // Writes each card's words, next to what the controls show now.
+  void DescribeCards();
+  // The card OK saves to besides the desktop, if any.
+  ListedCard* PickedCard();
+  void ShowWhereOkSaves();
+
+  //--- OK
+  // Asks before a file that another program changed since it was read is replaced.
+  bool ConfirmReplace(const std::string& path, const FileSnapshot& seen);
+  // Saves the record to the file under the settings lock; the failure's words, if it fails.
+  std::optional<std::string> SaveTo(const std::string& path, FileSnapshot& seen);
 
   //--- What the controls show
   void ShowClock();
@@ -101,6 +135,11 @@ class CPellinDlg : public CDialog {
   _USR_SETTING_ m_unchanged{};
   CScheduleGrid m_grid;
   HICON m_hIcon;
+  // The desktop's settings file as the dialog last read or wrote it.
+  FileSnapshot m_desktopFile;
+  std::vector<ListedCard> m_cards;
+  // Whether the user has chosen in the card row; until then a lone camera card is picked.
+  bool m_cardPickedByUser = false;
   // The legend's backgrounds, one for each mode.
   std::array<HBRUSH, kModeLooks.size()> m_legendBrushes{};
 

@@ -43,6 +43,10 @@
 #define IDC_LEGEND_MOTION 1030
 // The week in words under the grid, which also says for a moment why an edit was refused.
 #define IDC_WEEK_LINE 1031
+// The card row: where OK saves besides the desktop, and the button that shows a card's settings.
+#define IDC_CARD 1032
+#define IDC_LOAD_FROM_CARD 1033
+#define IDC_SAVE_HINT 1034
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

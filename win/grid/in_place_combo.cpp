@@ -1,6 +1,6 @@
 #include "grid/in_place_combo.h"
 
-#include <algorithm>
+#include "grid/drop_down_width.h"
 
 BEGIN_MESSAGE_MAP(CInPlaceCombo, CComboBox)
   ON_WM_CREATE()
@@ -40,31 +40,9 @@ int CInPlaceCombo::OnCreate(LPCREATESTRUCTA create) {
     const char* choice = m_choices.GetNext(position);
     SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice));
   }
-  FitListToChoices();
+  // The list may be wider than a narrow cell, so that no choice is clipped.
+  FitDroppedWidth(m_hWnd);
   return 0;
-}
-
-void CInPlaceCombo::FitListToChoices() {
-  HDC dc = ::GetDC(m_hWnd);
-  const auto font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
-  const HGDIOBJ previous = font ? ::SelectObject(dc, font) : nullptr;
-  SIZE widest{};
-  for (POSITION position = m_choices.GetHeadPosition(); position;) {
-    const char* choice = m_choices.GetNext(position);
-    SIZE size{};
-    ::GetTextExtentPoint32A(dc, choice, lstrlenA(choice), &size);
-    widest.cx = std::max(widest.cx, size.cx);
-  }
-  // Room for an average character either side, the list's border and its scroll bar.
-  TEXTMETRICA metrics{};
-  ::GetTextMetricsA(dc, &metrics);
-  if (previous) ::SelectObject(dc, previous);
-  ::ReleaseDC(m_hWnd, dc);
-  const int wanted = static_cast<int>(widest.cx) + 2 * metrics.tmAveCharWidth +
-                     2 * ::GetSystemMetrics(SM_CXBORDER) + ::GetSystemMetrics(SM_CXVSCROLL);
-  CRect own;
-  GetWindowRect(own);
-  SendMessage(CB_SETDROPPEDWIDTH, static_cast<WPARAM>(std::max(wanted, own.Width())));
 }
 
 void CInPlaceCombo::OnChar(UINT character, UINT repeat, UINT flags) {

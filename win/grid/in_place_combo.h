@@ -24,9 +24,6 @@ class CInPlaceCombo : public CInPlaceEditor<CInPlaceCombo, CComboBox> {
   void OnCloseUp();
 
  private:
-  // Widens the list part beyond a narrow cell, so that no choice is clipped.
-  void FitListToChoices();
-
   friend class CInPlaceEditor<CInPlaceCombo, CComboBox>;
   CInPlaceCombo() = default;
 

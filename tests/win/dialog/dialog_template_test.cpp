@@ -16,7 +16,7 @@
 
 namespace {
 
-enum class Kind { Button, Label, Legend, Line, DropDown, Clock, Grid };
+enum class Kind { Button, Label, Legend, Line, DropDown, CardList, Clock, Grid };
 
 struct TemplateControl {
   int id;
@@ -57,7 +57,7 @@ const std::vector<TemplateControl> kTemplate = {
     {1030, Kind::Legend, "M:Motion Detection/PIR", {36, 294, 90, 10}},
     {1029, Kind::Legend, "C:Continuous", {130, 294, 60, 10}},
     {1028, Kind::Legend, "-:OFF", {194, 294, 36, 10}},
-    {1031, Kind::Line, "", {36, 307, 474, 10}},
+    {1031, Kind::Line, nullptr, {36, 307, 474, 10}},
     {1021, Kind::Label, "MON", {14, 171, 20, 10}},
     {1022, Kind::Label, "TUE", {13, 187, 20, 10}},
     {1023, Kind::Label, "WED", {14, 202, 19, 10}},
@@ -65,11 +65,11 @@ const std::vector<TemplateControl> kTemplate = {
     {1025, Kind::Label, "FRI", {15, 233, 20, 10}},
     {1026, Kind::Label, "SAT", {15, 249, 18, 10}},
     {1027, Kind::Label, "SUN", {15, 264, 17, 10}},
-    {-1,
-     Kind::Label,
-     "Kestrune text file will save to desktop.\nCopy to SD card and insert into your 4K Camera.",
-     {36, 319, 252, 29}},
     {-1, Kind::Label, "Schedule Setting", {37, 142, 73, 14}},
+    {-1, Kind::Label, "SD card:", {36, 322, 30, 10}},
+    {1032, Kind::CardList, nullptr, {68, 320, 214, 80}},
+    {1033, Kind::Button, "Load from card", {286, 319, 64, 14}},
+    {1034, Kind::Line, "Kestrune text file will save to desktop.", {36, 338, 314, 10}},
 };
 
 const char* className(Kind kind) {
@@ -81,6 +81,7 @@ const char* className(Kind kind) {
     case Kind::Line:
       return "Static";
     case Kind::DropDown:
+    case Kind::CardList:
       return "ComboBox";
     case Kind::Clock:
       return "Edit";
@@ -107,6 +108,9 @@ DWORD templateStyle(const TemplateControl& control) {
     case Kind::DropDown:
       // A list to pick from, with no field to type into; sorted, with a scroll bar.
       return style | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_SORT;
+    case Kind::CardList:
+      // In the order of the cards, after "Desktop only".
+      return style | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
     case Kind::Clock:
       return style | WS_BORDER | ES_LEFT | ES_AUTOHSCROLL | ES_READONLY;
     case Kind::Grid:
@@ -171,6 +175,7 @@ std::string templateClass(Kind kind) {
     case Kind::Line:
       return "#130";
     case Kind::DropDown:
+    case Kind::CardList:
       return "#133";
     case Kind::Grid:
       return "SysListView32";
@@ -298,7 +303,7 @@ TEST_F(DialogTemplate, EveryControlIsShownWithItsIdClassTextPlaceAndVisibilityIn
       EXPECT_EQ(actual.top, wanted.top);
       EXPECT_EQ(actual.right, wanted.right);
       // A drop-down's template height is that of its open list.
-      if (expected.kind != Kind::DropDown) {
+      if (expected.kind != Kind::DropDown && expected.kind != Kind::CardList) {
         EXPECT_EQ(actual.bottom, wanted.bottom);
       }
 

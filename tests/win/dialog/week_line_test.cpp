@@ -40,6 +40,24 @@ void paste(HWND dialog) {
   ::PostMessageA(scheduleGrid(dialog), WM_COMMAND, kCommandPaste, 0);
 }
 
+TEST(WeekLine, TheLineTellsTheWeekInWordsAndFollowsEachChange) {
+  DesktopSettingsFile settings;
+  CPellinDlg settingsDialog;
+  DialogScript script;
+  script.then([](HWND dialog) {
+    EXPECT_EQ(weekLine(dialog), "Mon\u2013Sun: Motion all day");
+    ::SetFocus(scheduleGrid(dialog));
+    typeText("-");
+  });
+  script.waitUntil([](HWND dialog) { return cellText(dialog, 0, 0) == "-"; });
+  script.then([](HWND dialog) {
+    EXPECT_EQ(weekLine(dialog),
+              "Mon: Off 0, Motion 1\u201323 \u00B7 Tue\u2013Sun: Motion all day");
+    clickButton(dialog, IDC_CANCEL);
+  });
+  EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
+}
+
 TEST(WeekLine, WhenAKeyOrAPasteChangesNothingThenTheLineSaysWhy) {
   DesktopSettingsFile settings;
   const struct {
