@@ -29,7 +29,7 @@ program_pid=""
 program_status=""
 holder_pid=""
 holder_release=""
-card_link=""
+card_letter=""
 own_display=no
 stash=""
 
@@ -67,7 +67,7 @@ e2e_end() {
     wait "$holder_pid" 2>/dev/null || true
   fi
   [ -z "$holder_release" ] || rm -f "$holder_release"
-  [ -z "$card_link" ] || take_card_out
+  [ -z "$card_letter" ] || remove_removable_drive "$card_letter"
   rm -rf "$settings"
   if [ -e "$stash/Kestrune.txt" ]; then mv "$stash/Kestrune.txt" "$settings"; fi
   rm -rf "$stash"
@@ -230,39 +230,16 @@ clock_is_running() {
 
 #--- The camera's card in a reader
 
-# Wine learns its drives' types and labels when its server starts. The services it starts then
-# inherit the first program's output, which must not be the test runner's.
-restart_wine() {
-  stop_wineserver
-  wineserver -p </dev/null >/dev/null 2>&1
-  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
-}
-
-# Puts a camera card labelled LABEL in a reader: drive LETTER of removable type over a folder
-# holding the camera's DCIM folder. Sets card_root and card_file for the scenario.
+# Puts a camera card labelled LABEL in reader LETTER: a folder holding the camera's DCIM folder.
+# Sets card_root and card_file for the scenario.
 # shellcheck disable=SC2034 # the scenarios read them
 insert_card() {
-  local letter=$1 label=$2 link
-  link="$WINEPREFIX/dosdevices/$letter:"
-  [ ! -e "$link" ] || fail "drive $letter: is taken in the prefix"
   card_folder="$stash/card"
   mkdir -p "$card_folder/DCIM"
-  printf '%s\n' "$label" >"$card_folder/.windows-label"
-  ln -s "$card_folder" "$link"
-  card_link=$link
-  wine reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d floppy /f </dev/null >/dev/null 2>&1
-  restart_wine
-  card_root="${letter^^}:\\"
+  add_removable_drive "$1" "$card_folder" "$2" || fail "no drive $1: for the card"
+  card_letter=$1
+  card_root="${1^^}:\\"
   card_file="$card_folder/Kestrune.txt"
-}
-
-take_card_out() {
-  local letter
-  letter=$(basename "$card_link")
-  rm -f "$card_link"
-  wine reg delete 'HKLM\Software\Wine\Drives' /v "$letter" /f </dev/null >/dev/null 2>&1 || true
-  card_link=""
-  restart_wine
 }
 
 #--- Another program holding the settings file
