@@ -123,44 +123,38 @@ TEST(ScheduleGrid, WhenACellsDropDownOpensThenItsListIsWideEnoughForEveryChoice)
   CPellinDlg settingsDialog;
   DialogScript script;
   script.then([](HWND dialog) {
-    HWND grid = scheduleGrid(dialog);
     RECT cell{LVIR_BOUNDS, 5, 0, 0};
-    ::SendMessageA(grid, LVM_GETSUBITEMRECT, 2, reinterpret_cast<LPARAM>(&cell));
+    ::SendMessageA(scheduleGrid(dialog), LVM_GETSUBITEMRECT, 2, reinterpret_cast<LPARAM>(&cell));
     const LPARAM middle = MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
-    ::PostMessageA(grid, WM_LBUTTONDOWN, MK_LBUTTON, middle);
-    ::PostMessageA(grid, WM_LBUTTONUP, 0, middle);
+    ::PostMessageA(scheduleGrid(dialog), WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    ::PostMessageA(scheduleGrid(dialog), WM_LBUTTONUP, 0, middle);
   });
-  script.waitUntil([](HWND) {
-    char focusClass[32] = {};
-    ::GetClassNameA(::GetFocus(), focusClass, sizeof focusClass);
-    return lstrcmpiA(focusClass, "ComboBox") == 0;
-  });
-  script.then([](HWND) {
-    HWND combo = ::GetFocus();
+  // The focus moves to the drop-down as it opens over the cell.
+  const auto partsOfFocus = [] {
     COMBOBOXINFO parts{};
     parts.cbSize = sizeof parts;
-    ASSERT_TRUE(::GetComboBoxInfo(combo, &parts));
+    ::GetComboBoxInfo(::GetFocus(), &parts);
+    return parts;
+  };
+  script.waitUntil([&](HWND) { return partsOfFocus().hwndList != nullptr; });
+  script.then([&](HWND dialog) {
+    HWND combo = ::GetFocus();
+    const COMBOBOXINFO parts = partsOfFocus();
     ::SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
     RECT list;
     ::GetClientRect(parts.hwndList, &list);
     HDC dc = ::GetDC(parts.hwndList);
     ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(parts.hwndList, WM_GETFONT, 0, 0)));
-    const LRESULT count = ::SendMessageA(combo, CB_GETCOUNT, 0, 0);
-    ASSERT_EQ(count, 3);
-    for (LRESULT index = 0; index < count; ++index) {
-      char text[16] = {};
-      ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(text));
+    for (const char* choice : {"-", "C", "M"}) {
       SIZE size{};
-      ::GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-      SCOPED_TRACE(text);
+      ::GetTextExtentPoint32A(dc, choice, 1, &size);
       // The list draws its items a few pixels in from its left edge.
-      EXPECT_GE(list.right - list.left, size.cx + 4);
+      EXPECT_GE(list.right - list.left, size.cx + 4) << choice;
     }
     ::ReleaseDC(parts.hwndList, dc);
     ::SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    clickButton(dialog, IDC_CANCEL);
   });
-  script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
 }
 

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <cstring>
 #include <functional>
 #include <string>
 
@@ -12,6 +11,7 @@
 #include "desktop_settings.h"
 #include "dialog_script.h"
 #include "grid/schedule_menu.h"
+#include "grid/text_clipboard.h"
 
 namespace {
 
@@ -25,15 +25,12 @@ std::string weekLine(HWND dialog) {
 
 // Puts a text on the clipboard, or empties it for nullptr.
 void putClipboard(const char* text) {
-  ASSERT_TRUE(::OpenClipboard(nullptr));
-  ::EmptyClipboard();
   if (text) {
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, std::strlen(text) + 1);
-    std::memcpy(::GlobalLock(memory), text, std::strlen(text) + 1);
-    ::GlobalUnlock(memory);
-    ::SetClipboardData(CF_TEXT, memory);
+    ASSERT_TRUE(TextClipboard::Put(nullptr, text));
+  } else if (::OpenClipboard(nullptr)) {
+    ::EmptyClipboard();
+    ::CloseClipboard();
   }
-  ::CloseClipboard();
 }
 
 void paste(HWND dialog) {
@@ -51,8 +48,7 @@ TEST(WeekLine, TheLineTellsTheWeekInWordsAndFollowsEachChange) {
   });
   script.waitUntil([](HWND dialog) { return cellText(dialog, 0, 0) == "-"; });
   script.then([](HWND dialog) {
-    EXPECT_EQ(weekLine(dialog),
-              "Mon: Off 0, Motion 1\u201323 \u00B7 Tue\u2013Sun: Motion all day");
+    EXPECT_EQ(weekLine(dialog), "Mon: Off 0, Motion 1\u201323 \u00B7 Tue\u2013Sun: Motion all day");
     clickButton(dialog, IDC_CANCEL);
   });
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
