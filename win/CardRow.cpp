@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "PellinDlg.h"
-#include "card_row.h"
+#include "card_words.h"
 #include "grid/drop_down_width.h"
 
 namespace {

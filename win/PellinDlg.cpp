@@ -5,7 +5,7 @@
 #include <ctime>
 #include <string>
 
-#include "card_row.h"
+#include "card_words.h"
 #include "grid/mode_colours.h"
 #include "settings_lock.h"
 #include "week_words.h"
@@ -124,7 +124,8 @@ void CPellinDlg::AddAboutItem() {
   ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, about);
 }
 
-// Called at set-up, after the load: shows each slot of the record in its drop-down.
+// Called after the settings file or a card's is loaded: shows each slot of the record in its
+// drop-down.
 void CPellinDlg::FillDropDowns() {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     HWND dropDown = ::GetDlgItem(m_hWnd, kDropDownOfSlot[slot]);
@@ -312,7 +313,9 @@ void CPellinDlg::OnOK() {
   // A failed save leaves the dialog open with every choice, so the user can mend the cause and
   // press OK again, or cancel.
   if (const auto failure = SaveTo(*desktop.path, m_desktopFile)) {
-    ShowMessage("The settings were not saved.\n" + *failure, MB_OK | MB_ICONERROR);
+    const std::string nor = card ? " nor to the card " + CardName(card->card) : "";
+    ShowMessage("The settings were not saved to the desktop" + nor + ".\n" + *failure,
+                MB_OK | MB_ICONERROR);
     return;
   }
   RememberShownAsUnchanged();

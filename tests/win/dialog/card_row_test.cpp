@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "PellinDlg.h"
-#include "card_row.h"
+#include "card_words.h"
 #include "desktop_settings.h"
 #include "dialog_script.h"
 #include "grid/schedule_menu.h"

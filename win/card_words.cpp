@@ -1,4 +1,4 @@
-#include "card_row.h"
+#include "card_words.h"
 
 #include <cstdio>
 
