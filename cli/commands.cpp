@@ -13,12 +13,12 @@
 
 #include "file_image.h"
 #include "record_check.h"
-#include "schedule_words.h"
 #include "schedule_edits.h"
+#include "schedule_words.h"
 #include "setting_names.h"
+#include "settings_document.h"
 #include "settings_lock.h"
 #include "shown_text.h"
-#include "settings_document.h"
 #include "text_report.h"
 
 namespace Commands {
