@@ -1,7 +1,5 @@
 #include "schedule_cells.h"
 
-#include "schedule_edits.h"
-
 #include <cstdint>
 #include <limits>
 
@@ -45,4 +43,28 @@ int letterIndexOfMode(std::int32_t mode) {
 std::optional<ScheduleMode> modeOfCellText(std::optional<std::string_view> text) {
   if (!text || text->size() != 1) return std::nullopt;
   return ScheduleEdits::modeOfLetter(text->front());
+}
+
+std::string copyTextAsShown(const ScheduleEdits::Week& week, const ScheduleEdits::CellRect& rect) {
+  std::string text;
+  for (int day = rect.day; day < rect.day + rect.days; ++day) {
+    for (int step = 0; step < rect.hours; ++step) {
+      const int hour = (rect.hour + step) % kHourCount;
+      if (step > 0) text += '\t';
+      text += kCellLetters[letterIndexOfMode(week.week_schduce[day].rec_motion_status[hour])];
+    }
+    text += '\n';
+  }
+  return text;
+}
+
+std::string weekInWords(const ScheduleEdits::Week& week) {
+  std::array<int, kModeLooks.size()> hours{};
+  for (const auto& day : week.week_schduce)
+    for (const std::int8_t mode : day.rec_motion_status) ++hours[letterIndexOfMode(mode)];
+  std::string words = "The week:";
+  for (const ModeLook& look : kModeLooks)
+    words += std::string(look.mode == Off ? " " : ", ") + look.word + " " +
+             std::to_string(hours[look.mode]) + " h";
+  return words;
 }

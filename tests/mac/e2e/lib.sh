@@ -55,7 +55,9 @@ e2e_begin() {
 e2e_end() {
   local status=$?
   if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
+    # GNUstep answers the signal as Quit, which asks first when there are unsaved changes.
     kill "$app_pid" 2>/dev/null || true
+    poll_until 5 app_has_ended || kill -KILL "$app_pid" 2>/dev/null || true
     wait "$app_pid" 2>/dev/null || true
   fi
   gnustep_end_session
