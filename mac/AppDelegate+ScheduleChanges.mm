@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "objc_memory.h"
-#include "schedule_cells.h"
+#include "week_words.h"
 
 using ScheduleEdits::Week;
 
@@ -50,7 +50,7 @@ constexpr NSTimeInterval kNoteSeconds = 4;
   noteShownUntil = nil;
   [weekLine
       setStringValue:[NSString
-                         stringWithUTF8String:weekInWords(currSetting.schduce_procce_ir).c_str()]];
+                         stringWithUTF8String:describeWeek(currSetting.schduce_procce_ir).c_str()]];
 }
 
 - (void)explainRefusal:(NSString*)why {

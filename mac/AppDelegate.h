@@ -3,6 +3,7 @@
 // before unsaved changes are thrown away.
 #import <Cocoa/Cocoa.h>
 
+#include "card_row.h"
 #include "objc_memory.h"
 #include "usr_setting.h"
 
@@ -24,6 +25,12 @@
   KESTRUNE_WEAK_IVAR NSWindow* window;
   // The line under the table: the week in words, or for a few seconds why an edit was refused.
   KESTRUNE_WEAK_IVAR NSTextField* weekLine;
+  // The card row: where OK writes besides the desktop, and Load from Card.
+  KESTRUNE_WEAK_IVAR NSPopUpButton* cardPopUp;
+  KESTRUNE_WEAK_IVAR NSButton* loadFromCardButton;
+  // The two lines that say where the file goes.
+  KESTRUNE_WEAK_IVAR NSTextField* hint1;
+  KESTRUNE_WEAK_IVAR NSTextField* hint2;
 
   // The record, held by value for the whole run; all zero until it is loaded.
   _USR_SETTING_ currSetting;
@@ -46,6 +53,12 @@
   // Set once the user has chosen to end (OK saved, Cancel, a confirmed discard): nothing more
   // is asked on the way out.
   BOOL leaving;
+  // Made at start and kept for the whole run (C++ members of an Objective-C object are not
+  // constructed by every compiler): the cards present, and the desktop file as it was read.
+  CardRow* cardRow;
+  FileSeen* desktopSeen;
+  // Clock ticks since the mount table was last looked at.
+  int ticksSinceCardLook;
 }
 
 @property(KESTRUNE_WEAK, nonatomic) IBOutlet NSComboBox* com1;
@@ -64,6 +77,10 @@
 @property(retain, nonatomic) NSString* savePath;
 @property(KESTRUNE_WEAK) IBOutlet NSWindow* window;
 @property(KESTRUNE_WEAK, nonatomic) IBOutlet NSTextField* weekLine;
+@property(KESTRUNE_WEAK, nonatomic) IBOutlet NSPopUpButton* cardPopUp;
+@property(KESTRUNE_WEAK, nonatomic) IBOutlet NSButton* loadFromCardButton;
+@property(KESTRUNE_WEAK, nonatomic) IBOutlet NSTextField* hint1;
+@property(KESTRUNE_WEAK, nonatomic) IBOutlet NSTextField* hint2;
 
 - (void)applicationDidFinishLaunching:(NSNotification*)notification;
 - (void)applicationWillTerminate:(NSNotification*)notification;
@@ -78,6 +95,8 @@
 - (void)OnTimer:(NSTimer*)timer;
 - (IBAction)okBtnClick:(id)sender;
 - (IBAction)cancelBtnClick:(id)sender;
+- (IBAction)cardPicked:(id)sender;
+- (IBAction)loadFromCardBtnClick:(id)sender;
 - (BOOL)applicationShouldTerminateAfterLastWindowClosed:(NSApplication*)sender;
 - (NSApplicationTerminateReply)applicationShouldTerminate:(NSApplication*)sender;
 - (BOOL)windowShouldClose:(id)sender;

@@ -21,6 +21,10 @@ NSString* stringOf(const std::string& text) {
   return [NSString stringWithUTF8String:text.c_str()];
 }
 
+// The mount table is looked at every this many clock ticks (2 s): GNUstep posts no mount
+// notifications, and the look costs far less than a tick's redraw.
+constexpr int kTicksPerCardLook = 4;
+
 std::string utf8Of(id object) {
   const char* text = [[object description] UTF8String];
   return text ? text : "";
@@ -57,12 +61,19 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 - (NSString*)labelOfCombo:(NSComboBox*)combo;
 - (BOOL)hasUnsavedChanges;
 - (BOOL)mayDiscardChanges;
+- (void)followCards;
+- (void)showCardRow;
+- (void)showCardPick;
+- (BOOL)mayReplaceChangedFiles;
+- (BOOL)mayReplaceFileOn:(NSString*)where;
+- (NSString*)saveToCard:(const Card&)card;
 @end
 
 @implementation AppDelegate
 
 @synthesize com1, com2, com3, com4, com5, com6, com7, com8, com9, com10, com11;
 @synthesize timeLab, mtableView, savePath, window, weekLine;
+@synthesize cardPopUp, loadFromCardButton, hint1, hint2;
 
 // Called when the application has finished starting: what went wrong with the settings file
 // at start is said first; then the window, set up in awakeFromNib, is shown in front with the
@@ -88,6 +99,9 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
   [self fillSeting];
   shownAtStart = [self recordAsShown];
   [self showWeek];
+  cardRow = new CardRow();
+  cardRow->follow(removableVolumes());
+  [self showCardRow];
   rTimer = KESTRUNE_KEEP([NSTimer scheduledTimerWithTimeInterval:0.5
                                                           target:self
                                                         selector:@selector(OnTimer:)
@@ -121,12 +135,15 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 // Called at start: the defaults, then the settings file's bytes over them, unchecked. A file
 // that is there but cannot be read is named before the window is shown: OK would replace it.
 - (void)readSetting {
+  desktopSeen = new FileSeen();
   if (savePath == nil) {
     [self fillDefault];
     return;
   }
-  const RecordCodec::LoadResult loaded = RecordCodec::loadSettingsFile(
-      currSetting, RecordCodec::macProfile, std::string([savePath fileSystemRepresentation]));
+  const std::string path([savePath fileSystemRepresentation]);
+  *desktopSeen = seeFile(path);
+  const RecordCodec::LoadResult loaded =
+      RecordCodec::loadSettingsFile(currSetting, RecordCodec::macProfile, path);
   if (loaded.outcome == RecordCodec::LoadOutcome::Unreadable)
     [self noteAtStart:@"The settings file could not be read" detail:stringOf(loaded.describe())];
 }
@@ -239,6 +256,10 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 // Called every half second: the clock in the order of the date format the user sees.
 - (void)OnTimer:(NSTimer*)timer {
   if (noteShownUntil != nil && [noteShownUntil timeIntervalSinceNow] <= 0) [self showWeek];
+  if (++ticksSinceCardLook >= kTicksPerCardLook) {
+    ticksSinceCardLook = 0;
+    [self followCards];
+  }
   const char* format = [[com11 stringValue] UTF8String];
   NSString* pattern = stringOf(clockPattern(format ? format : ""));
   // One formatter for the whole run: making one, and its pattern, costs more than the tick.
@@ -268,15 +289,112 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
     [window makeFirstResponder:noChoice];
     return;
   }
+  if (![self mayReplaceChangedFiles]) return;
   NSString* failure = [self saveSetting];
   if (failure != nil) {
     [self showAlert:@"The settings were not saved" detail:failure];
     return;
   }
+  NSString* saved = savePath;
+  if (const Card* card = cardRow->pickedCard()) {
+    NSString* name = stringOf(cardName(*card));
+    NSString* cardFailure = [self saveToCard:*card];
+    if (cardFailure != nil) {
+      // The desktop file is now this window's own: trying again does not ask about it.
+      *desktopSeen = seeFile(std::string([savePath fileSystemRepresentation]));
+      [self
+          showAlert:[NSString stringWithFormat:@"The settings were not saved to the card %@", name]
+             detail:[NSString stringWithFormat:@"They were saved to %@. The card's file "
+                                               @"could not be written: %@",
+                                               savePath, cardFailure]];
+      return;
+    }
+    saved = [NSString stringWithFormat:@"%@ and to the card %@ (%@)", savePath, name,
+                                       stringOf(cardSettingsPath(card->root))];
+  }
   [self showAlert:@"Finish"
-           detail:[NSString stringWithFormat:@"The settings were saved to %@.", savePath]];
+           detail:[NSString stringWithFormat:@"The settings were saved to %@.", saved]];
   leaving = YES;
   [NSApp terminate:self];
+}
+
+// Called by OK before anything is written: a settings file that changed on disk since this
+// window read or listed it is replaced only when the user says so.
+- (BOOL)mayReplaceChangedFiles {
+  if (savePath != nil &&
+      !(seeFile(std::string([savePath fileSystemRepresentation])) == *desktopSeen) &&
+      ![self mayReplaceFileOn:@"on your desktop"])
+    return NO;
+  const Card* card = cardRow->pickedCard();
+  if (card != nullptr && cardRow->pickedFileChanged() &&
+      ![self mayReplaceFileOn:[NSString
+                                  stringWithFormat:@"on the card %@", stringOf(cardName(*card))]])
+    return NO;
+  return YES;
+}
+
+- (BOOL)mayReplaceFileOn:(NSString*)where {
+  NSAlert* alert = [[NSAlert alloc] init];
+  [alert setMessageText:[NSString stringWithFormat:@"Kestrune.txt %@ has changed since this "
+                                                   @"window read it.",
+                                                   where]];
+  [alert setInformativeText:@"Replace it with the settings in this window?"];
+  [alert addButtonWithTitle:@"Replace"];
+  [alert addButtonWithTitle:@"Cancel"];
+  const NSInteger answer = [alert runModal];
+  KESTRUNE_RELEASE(alert);
+  return answer == NSAlertFirstButtonReturn;
+}
+
+// Writes the record, sealed by the desktop's save, to the card; nil once it is written.
+- (NSString*)saveToCard:(const Card&)card {
+  const RecordCodec::SaveResult result = RecordCodec::saveSettingsFile(
+      currSetting, cardSettingsPath(card.root), RecordCodec::localStampNow());
+  return result ? nil : stringOf(result.describe());
+}
+
+//--- The card row
+
+// Called at every look at the mount table: the row follows cards as they come and go.
+- (void)followCards {
+  if (cardRow->follow(removableVolumes())) [self showCardRow];
+}
+
+- (void)showCardRow {
+  [cardPopUp removeAllItems];
+  for (const std::string& title : cardRow->itemTitles())
+    [cardPopUp addItemWithTitle:stringOf(title)];
+  [cardPopUp selectItemAtIndex:static_cast<NSInteger>(cardRow->pickedItem())];
+  [self showCardPick];
+}
+
+// Shows what the pick means: where OK writes, and whether there is anything to load.
+- (void)showCardPick {
+  const Card* card = cardRow->pickedCard();
+  [loadFromCardButton setEnabled:card != nullptr && card->file == CardFile::Ours];
+  [hint1 setStringValue:stringOf(cardRow->saveHint())];
+  [hint2 setStringValue:stringOf(cardRow->cardHint())];
+}
+
+- (IBAction)cardPicked:(id)sender {
+  const NSInteger item = [cardPopUp indexOfSelectedItem];
+  cardRow->pick(item < 0 ? 0 : static_cast<std::size_t>(item));
+  [self showCardPick];
+}
+
+// Shows the card's settings in the window, read anew: its choices in the combo boxes and its
+// week in the table, as one change that Undo takes back.
+- (IBAction)loadFromCardBtnClick:(id)sender {
+  const Card* card = cardRow->reloadPickedCard();
+  [self showCardRow];
+  if (card == nullptr || card->file != CardFile::Ours) {
+    [self showAlert:@"Nothing was loaded"
+             detail:@"The card holds no settings file that this program wrote."];
+    return;
+  }
+  for (int slot = 0; slot < kSlotCount; ++slot)
+    showChoice([comArrs objectAtIndex:slot], card -> record.setting[slot]);
+  [self changeSchedule:card->record.schduce_procce_ir actionName:@"Load from Card"];
 }
 
 // Called by the Cancel button, which discards as it says, and by Escape, which asks first when

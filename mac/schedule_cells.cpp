@@ -57,14 +57,3 @@ std::string copyTextAsShown(const ScheduleEdits::Week& week, const ScheduleEdits
   }
   return text;
 }
-
-std::string weekInWords(const ScheduleEdits::Week& week) {
-  std::array<int, kModeLooks.size()> hours{};
-  for (const auto& day : week.week_schduce)
-    for (const std::int8_t mode : day.rec_motion_status) ++hours[letterIndexOfMode(mode)];
-  std::string words = "The week:";
-  for (const ModeLook& look : kModeLooks)
-    words += std::string(look.mode == Off ? " " : ", ") + look.word + " " +
-             std::to_string(hours[look.mode]) + " h";
-  return words;
-}

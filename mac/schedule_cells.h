@@ -42,6 +42,3 @@ std::optional<ScheduleMode> modeOfCellText(std::optional<std::string_view> text)
 // The text Copy puts on the pasteboard: the letters the table shows, one line per day, cells
 // separated by tabs, every line ended by "\n". Paste reads it back.
 std::string copyTextAsShown(const ScheduleEdits::Week& week, const ScheduleEdits::CellRect& rect);
-
-// The week in a line: how many hours of it each mode takes.
-std::string weekInWords(const ScheduleEdits::Week& week);
