@@ -1,18 +1,37 @@
 #!/usr/bin/env bash
 # With the camera's card in the reader, OK saves straight to it: the card row offers the card,
 # picks it as the only one, and a changed cell reaches both the desktop's file and the card's.
-# Load from Card brings the card's settings back into the window, and a desktop file that
-# changed while the window was open is replaced only when the user says so.
+# A card that cannot take the file is named and the window stays open; Load from Card brings
+# the card's settings back into the window; a file that changed while the window was open is
+# replaced only when the user says so.
 source "$(dirname "$0")/lib.sh"
 e2e_begin
 mount_card CAMERA
 desktop_settings=$settings
 card_settings="$card/Kestrune.txt"
 
+# Finish comes in an alert of its own once the files are written.
+finish_shown() { [ "$(alert_window)" != "$question" ] && alert_has_focus; }
+
+# A folder in the card file's place: the card cannot take the file.
+mkdir "$card_settings"
 start_app
 click_cell 2 7
 press c
-press_ok_and_finish
+click_control okButton
+wait_until 10 "the card's failure is shown" alert_has_focus
+dismiss_alert
+expect_window_open
+[ -f "$desktop_settings" ] || fail "the desktop's file was not written before the card's"
+rmdir "$card_settings"
+click_control okButton
+# The card's file is no longer what the row listed.
+wait_until 10 "OK asks before replacing the card's changed file" alert_has_focus
+question=$(alert_window)
+press Return
+wait_until 10 "Finish is shown" finish_shown
+dismiss_alert
+expect_app_ends
 read -ra schedule <<<"$(repeat 2 168)"
 schedule[2 * 24 + 7]=1
 for settings in "$desktop_settings" "$card_settings"; do
@@ -38,8 +57,6 @@ click_control okButton
 wait_until 10 "OK asks again" alert_has_focus
 question=$(alert_window)
 press Return
-# Finish comes in an alert of its own once the files are written.
-finish_shown() { [ "$(alert_window)" != "$question" ] && alert_has_focus; }
 wait_until 10 "Finish is shown" finish_shown
 dismiss_alert
 expect_app_ends
