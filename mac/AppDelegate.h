@@ -57,7 +57,7 @@
   // constructed by every compiler): the cards present, and the desktop file as it was read.
   CardRow* cardRow;
   FileSeen* desktopSeen;
-  // Clock ticks since the mount table was last looked at.
+  // Clock ticks since the mount table was last looked at, where it is looked at.
   int ticksSinceCardLook;
 }
 

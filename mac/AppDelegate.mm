@@ -1,5 +1,6 @@
 #import "AppDelegate.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "record_codec.h"
 #include "schedule_cells.h"
 #include "schedule_menu.h"
+#include "settings_lock.h"
 
 namespace {
 
@@ -21,9 +23,14 @@ NSString* stringOf(const std::string& text) {
   return [NSString stringWithUTF8String:text.c_str()];
 }
 
-// The mount table is looked at every this many clock ticks (2 s): GNUstep posts no mount
-// notifications, and the look costs far less than a tick's redraw.
+#ifdef GNUSTEP
+// GNUstep posts no mount notifications: the mount table is looked at every this many clock
+// ticks (2 s), a look that costs far less than a tick's redraw.
 constexpr int kTicksPerCardLook = 4;
+#endif
+
+// How long OK waits for another program's save to the same file.
+constexpr std::chrono::milliseconds kLockWait{3'000};
 
 std::string utf8Of(id object) {
   const char* text = [[object description] UTF8String];
@@ -62,9 +69,13 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 - (BOOL)hasUnsavedChanges;
 - (BOOL)mayDiscardChanges;
 - (void)followCards;
+- (void)volumesChanged:(NSNotification*)notification;
 - (void)showCardRow;
 - (void)showCardPick;
-- (BOOL)mayReplaceChangedFiles;
+- (BOOL)takeLock:(std::optional<RecordCodec::SettingsLock>&)lock
+          ofFile:(const std::string&)path
+            seen:(FileSeen&)seen
+           where:(NSString*)where;
 - (BOOL)mayReplaceFileOn:(NSString*)where;
 - (NSString*)saveToCard:(const Card&)card;
 @end
@@ -102,6 +113,15 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
   cardRow = new CardRow();
   cardRow->follow(removableVolumes());
   [self showCardRow];
+  NSNotificationCenter* workspace = [[NSWorkspace sharedWorkspace] notificationCenter];
+  [workspace addObserver:self
+                selector:@selector(volumesChanged:)
+                    name:NSWorkspaceDidMountNotification
+                  object:nil];
+  [workspace addObserver:self
+                selector:@selector(volumesChanged:)
+                    name:NSWorkspaceDidUnmountNotification
+                  object:nil];
   rTimer = KESTRUNE_KEEP([NSTimer scheduledTimerWithTimeInterval:0.5
                                                           target:self
                                                         selector:@selector(OnTimer:)
@@ -256,10 +276,12 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 // Called every half second: the clock in the order of the date format the user sees.
 - (void)OnTimer:(NSTimer*)timer {
   if (noteShownUntil != nil && [noteShownUntil timeIntervalSinceNow] <= 0) [self showWeek];
+#ifdef GNUSTEP
   if (++ticksSinceCardLook >= kTicksPerCardLook) {
     ticksSinceCardLook = 0;
     [self followCards];
   }
+#endif
   const char* format = [[com11 stringValue] UTF8String];
   NSString* pattern = stringOf(clockPattern(format ? format : ""));
   // One formatter for the whole run: making one, and its pattern, costs more than the tick.
@@ -289,7 +311,19 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
     [window makeFirstResponder:noChoice];
     return;
   }
-  if (![self mayReplaceChangedFiles]) return;
+  std::optional<RecordCodec::SettingsLock> desktopLock, cardLock;
+  if (savePath != nil && ![self takeLock:desktopLock
+                                  ofFile:std::string([savePath fileSystemRepresentation])
+                                    seen:*desktopSeen
+                                   where:@"on your desktop"])
+    return;
+  if (const Card* card = cardRow->pickedCard();
+      card != nullptr &&
+      ![self takeLock:cardLock
+               ofFile:cardSettingsPath(card->root)
+                 seen:*cardRow->pickedFileSeen()
+                where:[NSString stringWithFormat:@"on the card %@", stringOf(cardName(*card))]])
+    return;
   NSString* failure = [self saveSetting];
   if (failure != nil) {
     [self showAlert:@"The settings were not saved" detail:failure];
@@ -318,19 +352,34 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
   [NSApp terminate:self];
 }
 
-// Called by OK before anything is written: a settings file that changed on disk since this
-// window read or listed it is replaced only when the user says so.
-- (BOOL)mayReplaceChangedFiles {
-  if (savePath != nil &&
-      !(seeFile(std::string([savePath fileSystemRepresentation])) == *desktopSeen) &&
-      ![self mayReplaceFileOn:@"on your desktop"])
-    return NO;
-  const Card* card = cardRow->pickedCard();
-  if (card != nullptr && cardRow->pickedFileChanged() &&
-      ![self mayReplaceFileOn:[NSString
-                                  stringWithFormat:@"on the card %@", stringOf(cardName(*card))]])
-    return NO;
-  return YES;
+// Called by OK for each file it writes: takes the file's lock, which the command line's
+// writers take too, and keeps it until the save is done. A file that changed since this window
+// read or listed it is replaced only when the user says so. NO (and the user told) when the
+// user says no or the lock cannot be had.
+- (BOOL)takeLock:(std::optional<RecordCodec::SettingsLock>&)lock
+          ofFile:(const std::string&)path
+            seen:(FileSeen&)seen
+           where:(NSString*)where {
+  for (;;) {
+    lock.emplace(path, kLockWait);
+    if (!*lock) {
+      [self showAlert:@"The settings were not saved"
+               detail:[NSString stringWithFormat:@"Kestrune.txt %@ could not be locked: %@", where,
+                                                 stringOf(lock->reason())]];
+      lock.reset();
+      return NO;
+    }
+    // Only a file that can be read now, and could be read before, is worth the question: a
+    // gone file loses nothing, and the user was told at the start that OK replaces a file that
+    // could not be read.
+    using Status = RecordCodec::FileLayer::ReadStatus;
+    const FileSeen now = seeFile(path);
+    if (now == seen || now.status != Status::Read || seen.status == Status::Failed) return YES;
+    // Other writers go on while the user is asked; the answer is about the file as it is now.
+    lock.reset();
+    if (![self mayReplaceFileOn:where]) return NO;
+    seen = now;
+  }
 }
 
 - (BOOL)mayReplaceFileOn:(NSString*)where {
@@ -358,6 +407,11 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 // Called at every look at the mount table: the row follows cards as they come and go.
 - (void)followCards {
   if (cardRow->follow(removableVolumes())) [self showCardRow];
+}
+
+// Called by the workspace when a volume is mounted or unmounted, where the system says so.
+- (void)volumesChanged:(NSNotification*)notification {
+  [self followCards];
 }
 
 - (void)showCardRow {

@@ -117,9 +117,9 @@ const Card* CardRow::reloadPickedCard() {
   return &card;
 }
 
-bool CardRow::pickedFileChanged() const {
+FileSeen* CardRow::pickedFileSeen() {
   const std::size_t item = pickedItem();
-  return item != 0 && !(seeFile(cardSettingsPath(cards_[item - 1].root)) == seen_[item - 1]);
+  return item == 0 ? nullptr : &seen_[item - 1];
 }
 
 std::string CardRow::saveHint() const {

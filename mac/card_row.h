@@ -48,9 +48,9 @@ class CardRow {
   const Card* pickedCard() const;
   // The picked card inspected again and seen anew, as Load from Card reads it.
   const Card* reloadPickedCard();
-  // True when the picked card's settings file is no longer what was seen when it was listed
-  // or last read.
-  bool pickedFileChanged() const;
+  // The picked card's settings file as it was when the card was listed or last read, or
+  // nullptr for "Desktop Only". A save that has asked about a newer state keeps that instead.
+  FileSeen* pickedFileSeen();
 
   // The two lines that say where OK writes the file.
   std::string saveHint() const;

@@ -105,15 +105,16 @@ TEST(CardRow, WhenTheCardsFileChangesAfterItWasListedThenTheRowSaysSoUntilItIsRe
   const std::filesystem::path root =
       std::filesystem::temp_directory_path() / ("kestrune-card-row-" + std::to_string(getpid()));
   std::filesystem::create_directories(root / "DCIM");
+  const std::string file = (root / "Kestrune.txt").string();
   CardRow row;
   row.follow({{root.string(), "CAMERA"}});
-  ASSERT_NE(row.pickedCard(), nullptr);
-  EXPECT_FALSE(row.pickedFileChanged());
-  std::ofstream(root / "Kestrune.txt") << "written by someone else";
-  EXPECT_TRUE(row.pickedFileChanged());
+  ASSERT_NE(row.pickedFileSeen(), nullptr);
+  EXPECT_EQ(seeFile(file), *row.pickedFileSeen());
+  std::ofstream(file) << "written by someone else";
+  EXPECT_FALSE(seeFile(file) == *row.pickedFileSeen());
   const Card* reread = row.reloadPickedCard();
   ASSERT_NE(reread, nullptr);
   EXPECT_EQ(reread->file, CardFile::Foreign);
-  EXPECT_FALSE(row.pickedFileChanged());
+  EXPECT_EQ(seeFile(file), *row.pickedFileSeen());
   std::filesystem::remove_all(root);
 }

@@ -62,6 +62,7 @@ TEST(InterfaceFile, WhenTheWindowLoadsThenNoLabelNorTheClockCanBeEditedOrSelecte
     EXPECT_NE(tag.find(" selectable=\"NO\""), std::string::npos);
     ++labels;
   }
-  // The ten labels, the clock, the schedule's title, the legend, the week line and two hints.
-  EXPECT_EQ(labels, 16);
+  // The ten labels, the clock, the schedule's title, the legend, the week line, the card row's
+  // label and two hints.
+  EXPECT_EQ(labels, 17);
 }

@@ -10,9 +10,6 @@ mount_card CAMERA
 desktop_settings=$settings
 card_settings="$card/Kestrune.txt"
 
-# Finish comes in an alert of its own once the files are written.
-finish_shown() { [ "$(alert_window)" != "$question" ] && alert_has_focus; }
-
 # A folder in the card file's place: the card cannot take the file.
 mkdir "$card_settings"
 start_app
@@ -24,14 +21,7 @@ dismiss_alert
 expect_window_open
 [ -f "$desktop_settings" ] || fail "the desktop's file was not written before the card's"
 rmdir "$card_settings"
-click_control okButton
-# The card's file is no longer what the row listed.
-wait_until 10 "OK asks before replacing the card's changed file" alert_has_focus
-question=$(alert_window)
-press Return
-wait_until 10 "Finish is shown" finish_shown
-dismiss_alert
-expect_app_ends
+press_ok_and_finish
 read -ra schedule <<<"$(repeat 2 168)"
 schedule[2 * 24 + 7]=1
 for settings in "$desktop_settings" "$card_settings"; do
@@ -57,6 +47,8 @@ click_control okButton
 wait_until 10 "OK asks again" alert_has_focus
 question=$(alert_window)
 press Return
+# Finish comes in an alert of its own once the files are written.
+finish_shown() { [ "$(alert_window)" != "$question" ] && alert_has_focus; }
 wait_until 10 "Finish is shown" finish_shown
 dismiss_alert
 expect_app_ends
