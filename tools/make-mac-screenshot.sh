@@ -38,5 +38,5 @@ mkdir "$card_mount/DCIM"
 picture_mac_app "$KESTRUNE_ROOT/build/kestrune-mac-readme.png" "$KESTRUNE_ROOT/build/mac-screenshot.log"
 mkdir -p "$KESTRUNE_ROOT/docs"
 # Fewer colours keep the committed picture small; the window has few anyway.
-convert "$KESTRUNE_ROOT/build/kestrune-mac-readme.png" -strip -colors 64 "PNG8:$KESTRUNE_ROOT/docs/kestrune-mac.png"
+convert "$KESTRUNE_ROOT/build/kestrune-mac-readme.png" -strip +dither -colors 64 "PNG8:$KESTRUNE_ROOT/docs/kestrune-mac.png"
 echo "screenshot: wrote docs/kestrune-mac.png"
