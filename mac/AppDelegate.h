@@ -90,13 +90,13 @@
 - (void)noteAtStart:(NSString*)title detail:(NSString*)detail;
 - (void)fillDefault;
 - (void)fillSeting;
+// Shows a record's choices in the combo boxes.
+- (void)showChoicesOf:(const _USR_SETTING_&)record;
 - (void)showAlert:(NSString*)message detail:(NSString*)detail;
 - (NSString*)saveSetting;
 - (void)OnTimer:(NSTimer*)timer;
 - (IBAction)okBtnClick:(id)sender;
 - (IBAction)cancelBtnClick:(id)sender;
-- (IBAction)cardPicked:(id)sender;
-- (IBAction)loadFromCardBtnClick:(id)sender;
 - (BOOL)applicationShouldTerminateAfterLastWindowClosed:(NSApplication*)sender;
 - (NSApplicationTerminateReply)applicationShouldTerminate:(NSApplication*)sender;
 - (BOOL)windowShouldClose:(id)sender;

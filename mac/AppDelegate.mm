@@ -1,6 +1,5 @@
 #import "AppDelegate.h"
 
-#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -8,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#import "AppDelegate+CardRow.h"
+#import "AppDelegate+SavingFiles.h"
 #import "AppDelegate+ScheduleChanges.h"
 #include "appkit_names.h"
 #include "clock_pattern.h"
@@ -15,7 +16,6 @@
 #include "record_codec.h"
 #include "schedule_cells.h"
 #include "schedule_menu.h"
-#include "settings_lock.h"
 
 namespace {
 
@@ -28,9 +28,6 @@ NSString* stringOf(const std::string& text) {
 // ticks (2 s), a look that costs far less than a tick's redraw.
 constexpr int kTicksPerCardLook = 4;
 #endif
-
-// How long OK waits for another program's save to the same file.
-constexpr std::chrono::milliseconds kLockWait{3'000};
 
 std::string utf8Of(id object) {
   const char* text = [[object description] UTF8String];
@@ -68,16 +65,6 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 - (NSString*)labelOfCombo:(NSComboBox*)combo;
 - (BOOL)hasUnsavedChanges;
 - (BOOL)mayDiscardChanges;
-- (void)followCards;
-- (void)volumesChanged:(NSNotification*)notification;
-- (void)showCardRow;
-- (void)showCardPick;
-- (BOOL)takeLock:(std::optional<RecordCodec::SettingsLock>&)lock
-          ofFile:(const std::string&)path
-            seen:(FileSeen&)seen
-           where:(NSString*)where;
-- (BOOL)mayReplaceFileOn:(NSString*)where;
-- (NSString*)saveToCard:(const Card&)card;
 @end
 
 @implementation AppDelegate
@@ -110,18 +97,7 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
   [self fillSeting];
   shownAtStart = [self recordAsShown];
   [self showWeek];
-  cardRow = new CardRow();
-  cardRow->follow(removableVolumes());
-  [self showCardRow];
-  NSNotificationCenter* workspace = [[NSWorkspace sharedWorkspace] notificationCenter];
-  [workspace addObserver:self
-                selector:@selector(volumesChanged:)
-                    name:NSWorkspaceDidMountNotification
-                  object:nil];
-  [workspace addObserver:self
-                selector:@selector(volumesChanged:)
-                    name:NSWorkspaceDidUnmountNotification
-                  object:nil];
+  [self startFollowingCards];
   rTimer = KESTRUNE_KEEP([NSTimer scheduledTimerWithTimeInterval:0.5
                                                           target:self
                                                         selector:@selector(OnTimer:)
@@ -181,9 +157,13 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 
 // Called at start: shows the record's choices in the combo boxes and its schedule in the table.
 - (void)fillSeting {
-  for (int slot = 0; slot < kSlotCount; ++slot)
-    showChoice([comArrs objectAtIndex:slot], currSetting.setting[slot]);
+  [self showChoicesOf:currSetting];
   [mtableView reloadData];
+}
+
+- (void)showChoicesOf:(const _USR_SETTING_&)record {
+  for (int slot = 0; slot < kSlotCount; ++slot)
+    showChoice([comArrs objectAtIndex:slot], record.setting[slot]);
 }
 
 // Called to tell the user something; returns once the alert is dismissed.
@@ -350,105 +330,6 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
            detail:[NSString stringWithFormat:@"The settings were saved to %@.", saved]];
   leaving = YES;
   [NSApp terminate:self];
-}
-
-// Called by OK for each file it writes: takes the file's lock, which the command line's
-// writers take too, and keeps it until the save is done. A file that changed since this window
-// read or listed it is replaced only when the user says so. NO (and the user told) when the
-// user says no or the lock cannot be had.
-- (BOOL)takeLock:(std::optional<RecordCodec::SettingsLock>&)lock
-          ofFile:(const std::string&)path
-            seen:(FileSeen&)seen
-           where:(NSString*)where {
-  for (;;) {
-    lock.emplace(path, kLockWait);
-    if (!*lock) {
-      [self showAlert:@"The settings were not saved"
-               detail:[NSString stringWithFormat:@"Kestrune.txt %@ could not be locked: %@", where,
-                                                 stringOf(lock->reason())]];
-      lock.reset();
-      return NO;
-    }
-    // Only a file that can be read now, and could be read before, is worth the question: a
-    // gone file loses nothing, and the user was told at the start that OK replaces a file that
-    // could not be read.
-    using Status = RecordCodec::FileLayer::ReadStatus;
-    const FileSeen now = seeFile(path);
-    if (now == seen || now.status != Status::Read || seen.status == Status::Failed) return YES;
-    // Other writers go on while the user is asked; the answer is about the file as it is now.
-    lock.reset();
-    if (![self mayReplaceFileOn:where]) return NO;
-    seen = now;
-  }
-}
-
-- (BOOL)mayReplaceFileOn:(NSString*)where {
-  NSAlert* alert = [[NSAlert alloc] init];
-  [alert setMessageText:[NSString stringWithFormat:@"Kestrune.txt %@ has changed since this "
-                                                   @"window read it.",
-                                                   where]];
-  [alert setInformativeText:@"Replace it with the settings in this window?"];
-  [alert addButtonWithTitle:@"Replace"];
-  [alert addButtonWithTitle:@"Cancel"];
-  const NSInteger answer = [alert runModal];
-  KESTRUNE_RELEASE(alert);
-  return answer == NSAlertFirstButtonReturn;
-}
-
-// Writes the record, sealed by the desktop's save, to the card; nil once it is written.
-- (NSString*)saveToCard:(const Card&)card {
-  const RecordCodec::SaveResult result = RecordCodec::saveSettingsFile(
-      currSetting, cardSettingsPath(card.root), RecordCodec::localStampNow());
-  return result ? nil : stringOf(result.describe());
-}
-
-//--- The card row
-
-// Called at every look at the mount table: the row follows cards as they come and go.
-- (void)followCards {
-  if (cardRow->follow(removableVolumes())) [self showCardRow];
-}
-
-// Called by the workspace when a volume is mounted or unmounted, where the system says so.
-- (void)volumesChanged:(NSNotification*)notification {
-  [self followCards];
-}
-
-- (void)showCardRow {
-  [cardPopUp removeAllItems];
-  for (const std::string& title : cardRow->itemTitles())
-    [cardPopUp addItemWithTitle:stringOf(title)];
-  [cardPopUp selectItemAtIndex:static_cast<NSInteger>(cardRow->pickedItem())];
-  [self showCardPick];
-}
-
-// Shows what the pick means: where OK writes, and whether there is anything to load.
-- (void)showCardPick {
-  const Card* card = cardRow->pickedCard();
-  [loadFromCardButton setEnabled:card != nullptr && card->file == CardFile::Ours];
-  [hint1 setStringValue:stringOf(cardRow->saveHint())];
-  [hint2 setStringValue:stringOf(cardRow->cardHint())];
-}
-
-- (IBAction)cardPicked:(id)sender {
-  const NSInteger item = [cardPopUp indexOfSelectedItem];
-  cardRow->pick(item < 0 ? 0 : static_cast<std::size_t>(item));
-  [self showCardPick];
-}
-
-// Shows the card's settings in the window, read anew: its choices in the combo boxes and its
-// week in the table, as one change that Undo takes back.
-- (IBAction)loadFromCardBtnClick:(id)sender {
-  const Card* card = cardRow->reloadPickedCard();
-  [self showCardRow];
-  if (card == nullptr || card->file != CardFile::Ours) {
-    [self showAlert:@"Nothing was loaded"
-             detail:@"The card holds no settings file that this program wrote."];
-    return;
-  }
-  for (int slot = 0; slot < kSlotCount; ++slot)
-    showChoice([comArrs objectAtIndex:slot], card -> record.setting[slot]);
-  [self changeSchedule:card->record.schduce_procce_ir actionName:@"Load from Card"];
 }
 
 // Called by the Cancel button, which discards as it says, and by Escape, which asks first when
