@@ -47,7 +47,7 @@ TEST(CardWords, EachCardSaysWhatItsSettingsFileHoldsNextToTheShownSettings) {
     Card card;
     int dateFormat;
     std::string expect;
-  } specs[] = {
+  } cases[] = {
       {cardOf("E:\\", "CAMERA", CardFile::None), 1, "E:\\ CAMERA: no settings file yet"},
       {cardOf("F:\\", "NO NAME", CardFile::Foreign), 1, "F:\\ NO NAME: not a settings file"},
       {cardOf("G:\\", "", CardFile::Unreadable, "Access denied."), 1,
@@ -63,9 +63,9 @@ TEST(CardWords, EachCardSaysWhatItsSettingsFileHoldsNextToTheShownSettings) {
       {cardOf("E:\\", "CAMERA", CardFile::Ours, "", oneSettingApart, {0, 0, 0, 0, 0, 0}), 1,
        "E:\\ CAMERA: settings of an unknown time, 1 setting differs"},
   };
-  for (const auto& spec : specs) {
-    SCOPED_TRACE(spec.expect);
-    EXPECT_EQ(DescribeCard(spec.card, shown, spec.dateFormat), spec.expect);
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.expect);
+    EXPECT_EQ(DescribeCard(row.card, shown, row.dateFormat), row.expect);
   }
 }
 

@@ -74,16 +74,16 @@ TEST(WeekLine, WhenAKeyOrAPasteChangesNothingThenTheLineSaysWhy) {
        },
        "Nothing pasted: the cells reach past hour 23"},
   };
-  for (const auto& spec : cases) {
-    SCOPED_TRACE(spec.what);
-    putClipboard(spec.clipboard);
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.what);
+    putClipboard(row.clipboard);
     CPellinDlg settingsDialog;
     DialogScript script;
     script.then([&](HWND dialog) {
       ::SetFocus(scheduleGrid(dialog));
-      spec.act(dialog);
+      row.act(dialog);
     });
-    script.waitUntil([&](HWND dialog) { return weekLine(dialog) == spec.notice; });
+    script.waitUntil([&](HWND dialog) { return weekLine(dialog) == row.notice; });
     script.then([](HWND dialog) {
       EXPECT_EQ(cellText(dialog, 0, 23), "M");
       clickButton(dialog, IDC_CANCEL);

@@ -53,13 +53,13 @@ TEST(SharedWidths, ColumnsFillTheWidthExactlyWithTheLeftOverPixelsOnTheLastOnes)
     int width;
     int count;
     std::vector<int> expect;
-  } specs[] = {
+  } cases[] = {
       {90, 3, {30, 30, 30}}, {92, 3, {30, 31, 31}}, {2, 3, {0, 1, 1}},
       {0, 2, {0, 0}},        {-5, 2, {0, 0}},       {10, 0, {}},
   };
-  for (const auto& spec : specs) {
-    SCOPED_TRACE(std::to_string(spec.width) + " over " + std::to_string(spec.count));
-    EXPECT_EQ(CellGeometry::SharedWidths(spec.width, spec.count), spec.expect);
+  for (const auto& row : cases) {
+    SCOPED_TRACE(std::to_string(row.width) + " over " + std::to_string(row.count));
+    EXPECT_EQ(CellGeometry::SharedWidths(row.width, row.count), row.expect);
   }
 }
 
