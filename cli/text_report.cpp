@@ -7,6 +7,7 @@
 #include "record_codec.h"
 #include "schedule_edits.h"
 #include "setting_names.h"
+#include "week_words.h"
 
 namespace {
 
@@ -56,5 +57,6 @@ std::string textReport(const std::string& path, const FileImage& image) {
     text << '\n';
   }
   text << padded("") << "- off, C continuous, M motion, ? not a mode\n";
+  text << padded("week") << describeWeek(record.schduce_procce_ir) << '\n';
   return text.str();
 }
