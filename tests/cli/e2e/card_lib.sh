@@ -37,10 +37,13 @@ byte_at() {
   od -An -tu1 -j"$2" -N1 "$1" | tr -d ' '
 }
 
-# The story a user of a camera card goes through, on a card at CARD_FOLDER known as CARD_ROOT
-# with the given label, and a desktop file at DESKTOP_FILE.
+# The story a user of a camera card goes through, on a card at CARD_FOLDER that the program lists
+# as CARD_ROOT and LABEL and that SELECTOR names, with the desktop's file at DESKTOP_FILE.
 card_story() {
-  local card_folder=$1 card_root=$2 label=$3 desktop_file=$4 line before
+  local card_folder=$1 card_root=$2 label=$3 selector=$4 desktop_file=$5 line before card_file
+  card_file=$card_root
+  [[ $card_root == *"$separator" ]] || card_file+=$separator
+  card_file+=Kestrune.txt
 
   run_kestrune cards
   expect_eq "cards: status" 0 "$status"
@@ -59,7 +62,7 @@ card_story() {
   expect_eq "set --card: the desktop is left alone" no "$([ -e "$desktop_file" ] && echo yes || echo no)"
 
   run_kestrune check --card
-  expect_eq "check --card" "$card_root$separator""Kestrune.txt: ok" "$out"
+  expect_eq "check --card" "$card_file: ok" "$out"
 
   run_kestrune schedule --card sat-sun 8-18 off
   expect_eq "schedule --card: status" 0 "$status"
@@ -67,17 +70,17 @@ card_story() {
   line=$(grep -F "$card_root " <<<"$out" || true)
   expect_prefix "cards: the card now holds our file" "$card_root  $label  camera card   saved 20" "$line"
 
-  run_kestrune set --profile mac beep=on
+  run_kestrune set beep=on
   run_kestrune diff
   expect_eq "diff: status" 1 "$status"
   expect_eq "diff: the changed setting and hours" \
     "beep: ON → OFF"$'\n'"Sat–Sun: 8–18 Motion → Off" "$out"
 
-  run_kestrune show --card="$label"
-  expect_eq "show --card=LABEL: the week" \
+  run_kestrune show --card="$selector"
+  expect_eq "show --card=$selector: the week" \
     "week             Mon–Fri: Motion all day · Sat–Sun: Motion 0–7, Off 8–18, Motion 19–23" \
     "$(grep '^week' <<<"$out")"
 
-  run_kestrune diff "$desktop_file" "$desktop_file"
+  run_kestrune diff "$card_file" "$card_file"
   expect_eq "diff of a file with itself" "same 0" "$out $status"
 }

@@ -47,7 +47,7 @@ echo "card: $KESTRUNE_CARD_NAMESPACE at $card"
 export HOME="$work/home"
 unset XDG_CONFIG_HOME
 mkdir -p "$HOME/Desktop"
-card_story "$card" "$card" "$label" "$HOME/Desktop/Kestrune.txt"
+card_story "$card" "$card" "$label" "${label,,}" "$HOME/Desktop/Kestrune.txt"
 
 # With the card unmounted, the image itself holds the record: its opening tag as the save
 # encodes it ("Tambrel", each byte raised by 21).
