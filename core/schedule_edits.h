@@ -1,5 +1,6 @@
 // The schedule edits both programs and the command line offer: rectangles of days × hours,
-// fills, day copies, the clipboard text of a rectangle and an undo history.
+// fills, day copies and the clipboard text of a rectangle; and the undo history of the Windows
+// grid (the application keeps its changes in the platform's own undo manager).
 #pragma once
 
 #include <bitset>
@@ -40,7 +41,8 @@ char modeLetter(int mode);
 // "-" or "O" is Off, "C" Continuous, "M" Motion, in either case; anything else is no mode.
 std::optional<ScheduleMode> modeOfLetter(char letter);
 
-// A rectangle of cells: its top-left cell and its extent. Hours run on past 23 to 0.
+// A rectangle of cells: its top-left cell and its extent. A copied rectangle's hours run on past
+// 23 to 0, as a selection across midnight does; a paste never wraps (pasteBlock).
 struct CellRect {
   int day = 0;
   int hour = 0;

@@ -1,5 +1,6 @@
 // The device library is loaded from the program's own folder only. This program has none beside
-// it; the folder above holds a copy, which the current folder and PATH must not lead to.
+// it; the folder above holds a copy, which the current folder, PATH and a copy in the system
+// folder must not lead to.
 #include <gtest/gtest.h>
 
 #include "PellinDlg.h"
@@ -46,7 +47,7 @@ TEST(DeviceLibraryLocation, WithoutALibraryBesideTheProgramNothingIsBoundAndNoDr
   expectNothingBound();
 }
 
-TEST(DeviceLibraryLocation, ACopyOnlyInTheCurrentFolderOrOnThePathIsNotLoaded) {
+TEST(DeviceLibraryLocation, ACopyOnlyInTheCurrentFolderOnThePathOrInTheSystemFolderIsNotLoaded) {
   const std::string elsewhere = parentFolder(folderOf(nullptr));
   ASSERT_TRUE(isFile(elsewhere + kDeviceLibraryModule)) << elsewhere;
   ASSERT_FALSE(isFile(folderOf(nullptr) + kDeviceLibraryModule));
@@ -57,6 +58,10 @@ TEST(DeviceLibraryLocation, ACopyOnlyInTheCurrentFolderOrOnThePathIsNotLoaded) {
   ::GetEnvironmentVariableA("PATH", oldPath.data(), static_cast<DWORD>(oldPath.size()));
   ASSERT_TRUE(::SetCurrentDirectoryA(elsewhere.c_str()));
   ASSERT_TRUE(::SetEnvironmentVariableA("PATH", (elsewhere + ";" + oldPath.data()).c_str()));
+  char systemFolder[MAX_PATH] = {};
+  ASSERT_NE(::GetSystemDirectoryA(systemFolder, sizeof systemFolder), 0u);
+  const std::string systemCopy = std::string(systemFolder) + "\\" + kDeviceLibraryModule;
+  ASSERT_TRUE(::CopyFileA((elsewhere + kDeviceLibraryModule).c_str(), systemCopy.c_str(), FALSE));
   // The ordinary search would find the copy.
   char found[MAX_PATH] = {};
   EXPECT_NE(::SearchPathA(nullptr, kDeviceLibraryModule, nullptr, sizeof found, found, nullptr),
@@ -66,6 +71,7 @@ TEST(DeviceLibraryLocation, ACopyOnlyInTheCurrentFolderOrOnThePathIsNotLoaded) {
 
   ::SetCurrentDirectoryA(oldFolder);
   ::SetEnvironmentVariableA("PATH", oldPath.data());
+  ::DeleteFileA(systemCopy.c_str());
   EXPECT_EQ(connected, 0);
   expectNothingBound();
 }
