@@ -131,7 +131,10 @@ Status cards(bool json, Streams io) {
                     {"label", card.label},
                     {"cameraCard", card.cameraCard},
                     {"settingsFile", fileStateWord(card.file)}};
-      if (card.file == CardFile::Ours) entry["saved"] = RecordCheck::stampText(card.record);
+      if (card.file == CardFile::Ours)
+        entry["saved"] = RecordCheck::isNoTime(card.record)
+                             ? Json(nullptr)
+                             : Json(RecordCheck::stampText(card.record));
       if (card.file == CardFile::Unreadable) entry["reason"] = card.reason;
       list.push_back(entry);
     }
