@@ -14,6 +14,7 @@
 #include "record_check.h"
 #include "schedule_words.h"
 #include "setting_names.h"
+#include "settings_lock.h"
 #include "settings_document.h"
 #include "text_report.h"
 
@@ -59,6 +60,12 @@ Status loadForEdit(const EditTarget& target, _USR_SETTING_& record, Streams io) 
 
 Status edit(const EditTarget& target, Streams io,
             const std::function<void(_USR_SETTING_&)>& change) {
+  // Held from the read to the replace: a save by another writer in between would be lost.
+  const RecordCodec::SettingsLock lock(target.file, RecordCodec::SettingsLock::kCommandLineWait);
+  if (!lock) {
+    io.err << "kestrune: " << lock.reason() << '\n';
+    return kFileProblem;
+  }
   _USR_SETTING_ record{};
   if (const Status loaded = loadForEdit(target, record, io); loaded != kDone) return loaded;
   change(record);

@@ -9,6 +9,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <mutex>
 #else
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -57,6 +59,10 @@ std::string windowsPath(std::string path) {
 
 int runAndWait(const std::string& program, const ProgramCall& call, const std::filesystem::path& in,
                const std::filesystem::path& out, const std::filesystem::path& err) {
+  // A program started from another thread at the same time would inherit these handles too and
+  // keep the files open: the handles live only while no other thread starts a program.
+  static std::mutex starting;
+  std::unique_lock<std::mutex> alone(starting);
   SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
   auto open = [&](const std::filesystem::path& path, DWORD access, DWORD disposition) {
     return CreateFileA(path.string().c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -77,6 +83,7 @@ int runAndWait(const std::string& program, const ProgramCall& call, const std::f
   const DWORD startError = GetLastError();
   for (HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError})
     CloseHandle(handle);
+  alone.unlock();
   if (!started) {
     ADD_FAILURE() << "could not start " << commandLine << ": error " << startError;
     return -1;

@@ -1,4 +1,6 @@
 // End to end: presets kept as JSON come back as they were, and the desktop file is the default.
+#include <thread>
+
 #include "command_line.h"
 
 namespace {
@@ -86,4 +88,37 @@ TEST(UserStories, WithoutAFileTheCommandsUseTheSettingsFileOnTheDesktop) {
   const ProgramRun show = runProgram(KESTRUNE_PROGRAM, call);
   EXPECT_EQ(show.status, 0) << show.err;
   EXPECT_EQ(show.out.rfind("file             " + desktop.path() + "\n", 0), 0u) << show.out;
+}
+
+TEST(UserStories, TwoScriptsSchedulingDifferentDaysOfOneFileAtOnceLoseNoHour) {
+  constexpr int kRounds = 3;
+  for (int round = 1; round <= kRounds; ++round) {
+    SCOPED_TRACE("round " + std::to_string(round));
+    CaseFolder folder;
+    folder.put("Kestrune.txt", ourFile());
+    // Each script in a working folder of its own, both editing the one file above them.
+    auto script = [&](const std::string& day) {
+      const auto where = folder.scratch().path() / day;
+      std::filesystem::create_directory(where);
+      for (int hour = 0; hour < kHourCount; ++hour) {
+        const ProgramRun run = runProgram(
+            KESTRUNE_PROGRAM,
+            {{"schedule", "-f", "../Kestrune.txt", day, std::to_string(hour), "C"}, "", where, {}});
+        EXPECT_EQ(run.status, 0) << day << " " << hour << ": " << run.err;
+      }
+      std::filesystem::remove(where);
+    };
+    std::thread monday(script, "mon");
+    std::thread tuesday(script, "tue");
+    monday.join();
+    tuesday.join();
+
+    const std::string continuousDay(kHourCount, 'C');
+    Week expected = kMotionWeek;
+    expected[0] = expected[1] = continuousDay;
+    Case spec{"two scripts", {}, {}, 0, ""};
+    spec.settings = kWindowsDefaults;
+    spec.schedule = expected;
+    expectWritten(spec, folder);
+  }
 }

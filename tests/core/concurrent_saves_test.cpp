@@ -7,14 +7,7 @@
 #include <string>
 #include <vector>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
-
+#include "child_process.h"
 #include "record_bytes.h"
 #include "scratch_folder.h"
 
@@ -27,94 +20,6 @@ namespace {
 constexpr int kSavesPerProgram = 2000;
 // The reader stops at this count even if the savers never end.
 constexpr long kMostReads = 50'000'000;
-
-// The saving program, which is built beside this test.
-fs::path saveLoopProgram() {
-#ifdef _WIN32
-  wchar_t self[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  return fs::path(self).parent_path() / "save_loop.exe";
-#else
-  return fs::read_symlink("/proc/self/exe").parent_path() / "save_loop";
-#endif
-}
-
-// A program started with arguments; it is waited for when the test is done with it.
-class ChildProcess {
- public:
-  ChildProcess(const fs::path& program, const std::vector<std::string>& arguments) {
-#ifdef _WIN32
-    std::wstring line = L"\"" + program.wstring() + L"\"";
-    for (const std::string& argument : arguments) line += L" \"" + utf16Of(argument) + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &process)) {
-      CloseHandle(process.hThread);
-      process_ = process.hProcess;
-    }
-#else
-    std::vector<std::string> words{program.string()};
-    words.insert(words.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& word : words) argv.push_back(word.data());
-    argv.push_back(nullptr);
-    if (posix_spawn(&pid_, argv[0], nullptr, nullptr, argv.data(), environ) != 0) pid_ = -1;
-#endif
-  }
-  ~ChildProcess() {
-    wait();
-  }
-  ChildProcess(const ChildProcess&) = delete;
-  ChildProcess& operator=(const ChildProcess&) = delete;
-
-  bool started() const {
-#ifdef _WIN32
-    return process_ != nullptr;
-#else
-    return pid_ > 0;
-#endif
-  }
-
-  bool running() {
-    if (status_ >= 0 || !started()) return false;
-#ifdef _WIN32
-    if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) return true;
-#else
-    int status = 0;
-    if (waitpid(pid_, &status, WNOHANG) == 0) return true;
-    status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128;
-#endif
-    wait();
-    return false;
-  }
-
-  // The exit status once the program has ended.
-  int wait() {
-    if (status_ >= 0 || !started()) return status_;
-#ifdef _WIN32
-    WaitForSingleObject(process_, INFINITE);
-    DWORD code = 0;
-    GetExitCodeProcess(process_, &code);
-    CloseHandle(process_);
-    status_ = static_cast<int>(code);
-#else
-    int status = 0;
-    waitpid(pid_, &status, 0);
-    status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128;
-#endif
-    return status_;
-  }
-
- private:
-#ifdef _WIN32
-  HANDLE process_ = nullptr;
-#else
-  pid_t pid_ = -1;
-#endif
-  int status_ = -1;
-};
 
 // What a read of the file found, as save_loop marks its records.
 struct Seen {
@@ -146,8 +51,8 @@ TEST(ConcurrentSaves, WhenTwoProgramsSaveAtOnceThenAReaderOnlyEverSeesWholeRecor
   ASSERT_TRUE(saveSettingsFile(first, path, std::nullopt));
 
   const std::string count = std::to_string(kSavesPerProgram);
-  ChildProcess one(saveLoopProgram(), {path, "1", count});
-  ChildProcess two(saveLoopProgram(), {path, "2", count});
+  ChildProcess one(helperProgram("save_loop"), {path, "1", count});
+  ChildProcess two(helperProgram("save_loop"), {path, "2", count});
   ASSERT_TRUE(one.started() && two.started());
 
   long reads = 0;
