@@ -51,12 +51,13 @@ card_story() {
   expect_eq "cards: a fresh card's line" "$card_root  $label  camera card   none" "$line"
 
   before=$(find "$card_folder" -mindepth 1 -maxdepth 1 -printf '%f\n' | sort)
-  run_kestrune set --card beep=off
+  run_kestrune set --card beep=off record-led=off
   expect_eq "set --card: status" 0 "$status"
   expect_eq "set --card: no message" "" "$err"
   expect_eq "set --card: a whole record at the card's root" 476 \
     "$(stat -c %s "$card_folder/Kestrune.txt" 2>/dev/null || echo none)"
-  expect_eq "set --card: beep is OFF in the card's bytes" 1 "$(byte_at "$card_folder/Kestrune.txt" 140)"
+  expect_eq "set --card: beep and the record LED are OFF in the card's bytes" "1 1" \
+    "$(byte_at "$card_folder/Kestrune.txt" 140) $(byte_at "$card_folder/Kestrune.txt" 141)"
   expect_eq "set --card: nothing else on the card" "$(sort <<<"$before"$'\n'Kestrune.txt)" \
     "$(find "$card_folder" -mindepth 1 -maxdepth 1 -printf '%f\n' | sort)"
   expect_eq "set --card: the desktop is left alone" no "$([ -e "$desktop_file" ] && echo yes || echo no)"
@@ -74,7 +75,7 @@ card_story() {
   run_kestrune diff
   expect_eq "diff: status" 1 "$status"
   expect_eq "diff: the changed setting and hours" \
-    "beep: ON → OFF"$'\n'"Sat–Sun: 8–18 Motion → Off" "$out"
+    "beep: ON → OFF"$'\n'"record-led: ON → OFF"$'\n'"Sat–Sun: 8–18 Motion → Off" "$out"
 
   run_kestrune show --card="$selector"
   expect_eq "show --card=$selector: the week" \
