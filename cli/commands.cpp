@@ -2,6 +2,7 @@
 #include "commands.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -12,10 +13,12 @@
 
 #include "file_image.h"
 #include "record_check.h"
+#include "schedule_edits.h"
 #include "schedule_words.h"
 #include "setting_names.h"
-#include "settings_lock.h"
 #include "settings_document.h"
+#include "settings_lock.h"
+#include "shown_text.h"
 #include "text_report.h"
 
 namespace Commands {
@@ -24,6 +27,8 @@ namespace {
 
 using SettingsDocument::Json;
 
+constexpr std::size_t kDocumentLimit = 1024 * 1024;
+
 std::string jsonText(const Json& document) {
   // A path need not be UTF-8; such bytes are shown as replacement characters.
   return document.dump(2, ' ', false, Json::error_handler_t::replace) + '\n';
@@ -31,12 +36,24 @@ std::string jsonText(const Json& document) {
 
 std::optional<FileImage> readOrTell(const std::string& file, Streams io) {
   FileRead read = readFileImage(file);
-  if (!read.image) io.err << file << ": " << read.reason << '\n';
+  if (!read.image) io.err << shown(file) << ": " << read.reason << '\n';
   return read.image;
+}
+
+// The size and the tags, which tell a settings file from any other.
+std::string notOursText(const FileImage& image) {
+  return "not a settings file (" + std::to_string(image.size) + " bytes, tags not valid)";
 }
 
 // Fills the record from the file, or from the profile's defaults when there is no file yet.
 Status loadForEdit(const EditTarget& target, _USR_SETTING_& record, Streams io) {
+  // Not even --force puts a file in the place of a device, a pipe or a folder.
+  std::error_code error;
+  const auto kind = std::filesystem::status(filesystemPath(target.file), error);
+  if (std::filesystem::exists(kind) && !std::filesystem::is_regular_file(kind)) {
+    io.err << shown(target.file) << ": not a regular file; only a settings file is replaced\n";
+    return kFileProblem;
+  }
   // Only a file with our tags is edited; anything else would carry foreign bytes into ours.
   RecordCodec::CodecProfile checking = *target.profile;
   checking.validateTags = true;
@@ -48,33 +65,55 @@ Status loadForEdit(const EditTarget& target, _USR_SETTING_& record, Streams io) 
       return kDone;
     case RecordCodec::LoadOutcome::Rejected:
       if (target.force) return kDone;
-      io.err << target.file << ": not a settings file; --force replaces it\n";
+      io.err << shown(target.file) << ": not a settings file; --force replaces it\n";
       return kFileProblem;
     case RecordCodec::LoadOutcome::Unreadable:
       break;
   }
   // Never replaced by the defaults: the file may hold settings that could not be read just now.
-  io.err << target.file << ": cannot be read: " << loaded.reason << '\n';
+  io.err << shown(target.file) << ": cannot be read: " << loaded.reason << '\n';
   return kFileProblem;
 }
 
-Status edit(const EditTarget& target, Streams io,
-            const std::function<void(_USR_SETTING_&)>& change) {
+// One line per setting and per day that the edit changed: "exposure: EV:0 → EV:+1".
+void tellChanges(const _USR_SETTING_& before, const _USR_SETTING_& after, Streams io) {
+  for (int index = 0; index < kSlotCount; ++index) {
+    if (before.setting[index] == after.setting[index]) continue;
+    const auto slot = static_cast<SettingSlot>(index);
+    io.out << SettingNames::nameOf(slot) << ": " << choiceText(slot, before.setting[index]) << " → "
+           << choiceText(slot, after.setting[index]) << '\n';
+  }
+  for (int day = 0; day < kDayCount; ++day) {
+    std::string was, is;
+    for (int hour = 0; hour < kHourCount; ++hour) {
+      was += ScheduleEdits::modeLetter(
+          before.schduce_procce_ir.week_schduce[day].rec_motion_status[hour]);
+      is += ScheduleEdits::modeLetter(
+          after.schduce_procce_ir.week_schduce[day].rec_motion_status[hour]);
+    }
+    if (was != is) io.out << SettingNames::dayName(day) << ": " << was << " → " << is << '\n';
+  }
+}
+
+Status edit(const EditTarget& target, Streams io, const std::function<void(_USR_SETTING_&)>& change,
+            bool tell) {
   // Held from the read to the replace: a save by another writer in between would be lost.
   const RecordCodec::SettingsLock lock(target.file, RecordCodec::SettingsLock::kCommandLineWait);
   if (!lock) {
-    io.err << "kestrune: " << lock.reason() << '\n';
+    io.err << "kestrune: " << shown(lock.reason()) << '\n';
     return kFileProblem;
   }
   _USR_SETTING_ record{};
   if (const Status loaded = loadForEdit(target, record, io); loaded != kDone) return loaded;
+  const _USR_SETTING_ before = record;
   change(record);
   const auto saved =
       RecordCodec::saveSettingsFile(record, target.file, RecordCodec::localStampNow());
   if (!saved) {
-    io.err << saved.describe() << '\n';
+    io.err << shown(saved.describe()) << '\n';
     return kFileProblem;
   }
+  if (tell && !target.quiet) tellChanges(before, record, io);
   return kDone;
 }
 
@@ -92,7 +131,7 @@ struct Assignment {
 std::optional<Assignment> parseAssignment(const std::string& text, Streams io) {
   const auto equals = text.find('=');
   if (equals == std::string::npos) {
-    usageError(io, "'" + text + "' is not NAME=VALUE");
+    usageError(io, "'" + shown(text) + "' is not NAME=VALUE");
     return std::nullopt;
   }
   const std::string name = text.substr(0, equals);
@@ -102,13 +141,14 @@ std::optional<Assignment> parseAssignment(const std::string& text, Streams io) {
     std::string names;
     for (const char* known : SettingNames::settingNames())
       names += (names.empty() ? "" : ", ") + std::string(known);
-    usageError(io, "unknown setting '" + name + "' (one of " + names + ")");
+    usageError(io, "unknown setting '" + shown(name) + "' (one of " + names + ")");
     return std::nullopt;
   }
   const auto choice = SettingNames::choiceOf(*slot, value);
   if (!choice) {
-    usageError(io, name + ": '" + value + "' is not one of " + SettingNames::choiceList(*slot) +
-                       " (or an index " + SettingNames::choiceRange(*slot) + ")");
+    usageError(io, name + ": '" + shown(value) + "' is not one of " +
+                       SettingNames::choiceList(*slot) + " (or a position " +
+                       SettingNames::choicePositions(*slot) + ")");
     return std::nullopt;
   }
   if (*slot == SettingSlot::RecAudio && *choice != 0) {
@@ -118,15 +158,41 @@ std::optional<Assignment> parseAssignment(const std::string& text, Streams io) {
   return Assignment{static_cast<int>(*slot), static_cast<std::int8_t>(*choice)};
 }
 
-std::optional<std::string> readSource(const std::string& source, Streams io) {
-  if (source == "-")
-    return std::string(std::istreambuf_iterator<char>(io.in), std::istreambuf_iterator<char>());
-  std::ifstream in(filesystemPath(source), std::ios::binary);
-  if (!in) {
-    io.err << source << ": cannot be read: " << std::strerror(errno) << '\n';
+// Up to the limit and one byte more, so that a larger document is known as such.
+std::optional<std::string> readLimited(std::istream& in, const std::string& name, Streams io) {
+  std::string text;
+  char buffer[64 * 1024];
+  errno = 0;
+  bool failed = false;
+  try {
+    while (text.size() <= kDocumentLimit && in) {
+      in.read(buffer, sizeof buffer);
+      text.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
+    failed = in.bad() || (&in == &std::cin && std::ferror(stdin));
+  } catch (const std::ios_base::failure&) {
+    // The standard library's file streams report some read errors (of a folder) this way.
+    failed = true;
+  }
+  if (failed) {
+    io.err << name << ": cannot be read: " << std::strerror(errno ? errno : EIO) << '\n';
     return std::nullopt;
   }
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (text.size() > kDocumentLimit) {
+    io.err << name << ": larger than 1 MiB, which no settings document is\n";
+    return std::nullopt;
+  }
+  return text;
+}
+
+std::optional<std::string> readSource(const std::string& source, Streams io) {
+  if (source == "-") return readLimited(io.in, "standard input", io);
+  std::ifstream in(filesystemPath(source), std::ios::binary);
+  if (!in) {
+    io.err << shown(source) << ": cannot be read: " << std::strerror(errno) << '\n';
+    return std::nullopt;
+  }
+  return readLimited(in, shown(source), io);
 }
 
 }  // namespace
@@ -154,17 +220,22 @@ Status show(const std::string& file, bool json, Streams io) {
   return kDone;
 }
 
-Status check(const std::vector<std::string>& files, Streams io) {
+Status check(const std::vector<std::string>& files, bool all, Streams io) {
   Status status = kDone;
   for (const std::string& file : files) {
-    const FileRead read = readFileImage(file);
     std::vector<std::string> problems;
-    if (read.image)
-      problems = RecordCheck::problemsOf(*read.image);
-    else
+    if (file.empty()) {
+      problems.push_back("an empty path names no file");
+    } else if (const FileRead read = readFileImage(file); !read.image) {
       problems.push_back(read.reason);
+    } else if (!all && !RecordCodec::hasValidTags(read.image->bytes)) {
+      // Every other byte of a file of another kind is a problem too; they are not worth a line.
+      problems.push_back(notOursText(*read.image) + "; --all lists every problem");
+    } else {
+      problems = RecordCheck::problemsOf(*read.image);
+    }
 
-    io.out << file << ": ";
+    io.out << (file.empty() ? "''" : shown(file)) << ": ";
     if (problems.empty()) io.out << "ok";
     for (std::size_t i = 0; i < problems.size(); ++i) io.out << (i ? "; " : "") << problems[i];
     io.out << '\n';
@@ -173,9 +244,14 @@ Status check(const std::vector<std::string>& files, Streams io) {
   return status;
 }
 
-Status exportDocument(const std::string& file, Streams io) {
+Status exportDocument(const std::string& file, bool force, Streams io) {
   const auto image = readOrTell(file, io);
   if (!image) return kFileProblem;
+  // Its document would be made of foreign bytes, and importing it would overwrite good settings.
+  if (!force && !RecordCodec::hasValidTags(image->bytes)) {
+    io.err << shown(file) << ": " << notOursText(*image) << "; --force exports it anyway\n";
+    return kFileProblem;
+  }
   io.out << jsonText(SettingsDocument::documentOf(image->record()));
   return kDone;
 }
@@ -187,9 +263,12 @@ Status set(const EditTarget& target, const std::vector<std::string>& assignments
     if (!assignment) return kUsageError;
     changes.push_back(*assignment);
   }
-  return edit(target, io, [&](_USR_SETTING_& record) {
-    for (const Assignment& change : changes) record.setting[change.slot] = change.value;
-  });
+  return edit(
+      target, io,
+      [&](_USR_SETTING_& record) {
+        for (const Assignment& change : changes) record.setting[change.slot] = change.value;
+      },
+      true);
 }
 
 Status schedule(const EditTarget& target, const std::string& days, const std::string& hours,
@@ -200,21 +279,31 @@ Status schedule(const EditTarget& target, const std::string& days, const std::st
   if (!hourSet.value) return usageError(io, hourSet.error);
   const auto newMode = ScheduleWords::parseMode(mode);
   if (!newMode.value) return usageError(io, newMode.error);
-  return edit(target, io, [&](_USR_SETTING_& record) {
-    ScheduleEdits::setCells(record.schduce_procce_ir, *daySet.value, *hourSet.value,
-                            *newMode.value);
-  });
+  return edit(
+      target, io,
+      [&](_USR_SETTING_& record) {
+        ScheduleEdits::setCells(record.schduce_procce_ir, *daySet.value, *hourSet.value,
+                                *newMode.value);
+      },
+      true);
 }
 
 Status import(const EditTarget& target, const std::string& source, Streams io) {
   const auto text = readSource(source, io);
   if (!text) return kFileProblem;
   // The document is checked whole before the file is touched.
+  const std::string name = source == "-" ? "standard input" : shown(source);
   _USR_SETTING_ trial{};
-  if (const auto error = SettingsDocument::importText(*text, trial))
-    return usageError(io, (source == "-" ? "standard input" : source) + ": " + *error);
-  return edit(target, io,
-              [&](_USR_SETTING_& record) { SettingsDocument::importText(*text, record); });
+  std::vector<std::string> notices;
+  if (const auto error = SettingsDocument::importText(*text, trial, &notices)) {
+    io.err << "kestrune: " << name << ": " << *error << '\n';
+    return kFileProblem;
+  }
+  for (const std::string& notice : notices)
+    io.err << "kestrune: " << name << ": " << notice << '\n';
+  return edit(
+      target, io, [&](_USR_SETTING_& record) { SettingsDocument::importText(*text, record); },
+      false);
 }
 
 }  // namespace Commands

@@ -2,12 +2,16 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "card_commands.h"
 #include "commands.h"
+#include "setting_names.h"
 #include "utf8_arguments.h"
 
 namespace {
@@ -18,6 +22,8 @@ struct Arguments {
   std::string profile;
   bool force = false;
   bool json = false;
+  bool quiet = false;
+  bool all = false;
   std::vector<std::string> assignments;
   std::string days, hours, mode, source;
   std::string card;
@@ -40,12 +46,54 @@ CLI::Option* addCardOption(CLI::App& command, Arguments& arguments) {
   return option;
 }
 
+// An empty path (a script's unset variable) must not fall back to the desktop's file.
+const CLI::Validator kNamesAFile(
+    [](std::string& path) {
+      return path.empty() ? std::string("an empty path names no file") : "";
+    },
+    "", "nonempty");
+
 void addFileOption(CLI::App& command, Arguments& arguments) {
   command
       .add_option("-f,--file", arguments.file,
                   "The settings file (default: Kestrune.txt on your desktop)")
       ->type_name("PATH")
+      ->check(kNamesAFile)
       ->excludes(addCardOption(command, arguments));
+}
+
+// Every setting's name with its choices, for set --help.
+std::string settingsList() {
+  std::string text =
+      "Settings and their choices (a choice by its text, by its number where the "
+      "choices are numbers, or by its position: #0 is the first):\n";
+  for (int index = 0; index < kSlotCount; ++index) {
+    const auto slot = static_cast<SettingSlot>(index);
+    text += "  " + std::string(SettingNames::nameOf(slot)) + ": " + SettingNames::choiceList(slot) +
+            "\n";
+  }
+  return text;
+}
+
+// Everything the command wrote reaches its output, or the command has failed: a full disk or a
+// closed output must not pass for success.
+int withOutputChecked(int status) {
+  // A stream that already failed (--help ends its text with a flush) left its reason in errno.
+  int error = std::cout ? 0 : errno;
+  errno = 0;
+  std::cout.flush();
+  if (errno) error = errno;
+  if (std::fflush(stdout) != 0) error = errno;
+  if (std::cout && !std::ferror(stdout)) return status;
+  std::cerr << "kestrune: cannot write the output: " << std::strerror(error ? error : EIO) << '\n';
+  return status == Commands::kDone ? Commands::kFileProblem : status;
+}
+
+// The words left over, in the order they were given.
+std::string extraWords(const CLI::App& app) {
+  std::string words;
+  for (const std::string& word : app.remaining(true)) words += (words.empty() ? "" : " ") + word;
+  return words;
 }
 
 // The options of the commands that write: which defaults a new file gets, and --force.
@@ -61,9 +109,17 @@ void addWriteOptions(CLI::App& command, Arguments& arguments) {
   command.add_flag("--force", arguments.force, "Replace a file that is not a settings file");
 }
 
+int run(int argc, char** argv);
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  return withOutputChecked(run(argc, argv));
+}
+
+namespace {
+
+int run(int argc, char** argv) {
   CLI::App app{"Reads, checks and edits Kestrune.txt, the camera's settings file.", "kestrune"};
   app.set_version_flag("--version", std::string("kestrune ") + KESTRUNE_VERSION);
   app.require_subcommand(1);
@@ -76,16 +132,24 @@ int main(int argc, char** argv) {
   auto* check = app.add_subcommand("check", "Check files: one line each, 'ok' or every problem");
   check->add_option("PATH", arguments.files, "Files to check (default: the one on your desktop)");
   addFileOption(*check, arguments);
+  check->add_flag("--all", arguments.all,
+                  "For a file that is not a settings file, list every problem too");
 
-  auto* set = app.add_subcommand("set", "Set settings by name: resolution=1920*1080 60F, beep=off");
+  auto* set =
+      app.add_subcommand("set", "Set settings by name: 'resolution=1920*1080 60F' beep=off");
   addWriteOptions(*set, arguments);
+  set->add_flag("-q,--quiet", arguments.quiet, "Do not print the changes");
   set->add_option("NAME=VALUE", arguments.assignments,
-                  "A setting and a choice text (any case) or its index")
+                  "A setting and a choice: its text (any case), number or #position")
       ->required();
+  set->footer(settingsList());
 
   auto* schedule = app.add_subcommand("schedule", "Set the mode of some hours on some days");
   addWriteOptions(*schedule, arguments);
-  schedule->add_option("DAYS", arguments.days, "mon..sun, mon-fri, sat,sun or all")->required();
+  schedule->add_flag("-q,--quiet", arguments.quiet, "Do not print the changes");
+  schedule
+      ->add_option("DAYS", arguments.days, "mon..sun, mon-fri, sat,sun, weekdays, weekend or all")
+      ->required();
   schedule
       ->add_option("HOURS", arguments.hours, "0..23, 8-18, 22-5 (past midnight), 8-12,14-18 or all")
       ->required();
@@ -93,6 +157,8 @@ int main(int argc, char** argv) {
 
   auto* exportCommand = app.add_subcommand("export", "Print the file as a JSON document");
   addFileOption(*exportCommand, arguments);
+  exportCommand->add_flag("--force", arguments.force,
+                          "Export a file that is not a settings file as it reads");
 
   auto* import = app.add_subcommand("import", "Write the file from a JSON document");
   addWriteOptions(*import, arguments);
@@ -103,8 +169,10 @@ int main(int argc, char** argv) {
   cardsCommand->add_flag("--json", arguments.json, "Print them as a JSON list");
 
   auto* diff = app.add_subcommand("diff", "Show what differs between two settings files");
-  diff->add_option("A", arguments.file, "The first file (default: the one on your desktop)");
-  diff->add_option("B", arguments.source, "The second file (default: the one on the camera card)");
+  diff->add_option("A", arguments.file, "The first file (default: the one on your desktop)")
+      ->check(kNamesAFile);
+  diff->add_option("B", arguments.source, "The second file (default: the one on the camera card)")
+      ->check(kNamesAFile);
   addCardOption(*diff, arguments);
 
   try {
@@ -117,6 +185,10 @@ int main(int argc, char** argv) {
     if (app.get_subcommands().empty() && !app.remaining().empty()) {
       std::cerr << "kestrune: unknown command '" << app.remaining().front()
                 << "' (see kestrune --help)\n";
+      return Commands::kUsageError;
+    }
+    if (dynamic_cast<const CLI::ExtrasError*>(&error)) {
+      std::cerr << "kestrune: not expected: " << extraWords(app) << " (see kestrune --help)\n";
       return Commands::kUsageError;
     }
     std::cerr << "kestrune: " << error.what() << " (see kestrune --help)\n";
@@ -142,23 +214,27 @@ int main(int argc, char** argv) {
   }
   if (*check) {
     if (!arguments.file.empty()) arguments.files.push_back(arguments.file);
-    if (arguments.files.empty()) arguments.files.push_back(Commands::defaultFile(io));
-    if (arguments.files.back().empty()) return Commands::kFileProblem;
-    return Commands::check(arguments.files, io);
+    if (arguments.files.empty()) {
+      arguments.files.push_back(Commands::defaultFile(io));
+      if (arguments.files.back().empty()) return Commands::kFileProblem;
+    }
+    return Commands::check(arguments.files, arguments.all, io);
   }
 
   if (arguments.file.empty()) arguments.file = Commands::defaultFile(io);
   if (arguments.file.empty()) return Commands::kFileProblem;
   if (*show) return Commands::show(arguments.file, arguments.json, io);
-  if (*exportCommand) return Commands::exportDocument(arguments.file, io);
+  if (*exportCommand) return Commands::exportDocument(arguments.file, arguments.force, io);
 
   const Commands::EditTarget target{arguments.file,
                                     arguments.profile == "windows" ? &RecordCodec::windowsProfile
                                     : arguments.profile == "mac"   ? &RecordCodec::macProfile
                                                                    : &Commands::platformProfile(),
-                                    arguments.force};
+                                    arguments.force, arguments.quiet};
   if (*set) return Commands::set(target, arguments.assignments, io);
   if (*schedule)
     return Commands::schedule(target, arguments.days, arguments.hours, arguments.mode, io);
   return Commands::import(target, arguments.source, io);
 }
+
+}  // namespace

@@ -16,7 +16,7 @@ struct Parsed {
   std::string error;
 };
 
-// "mon", "mon-fri", "sat,sun", "all"; full day names too, in any case.
+// "mon", "mon-fri", "sat,sun", "weekdays", "weekend", "all"; full day names too, in any case.
 Parsed<ScheduleEdits::DaySet> parseDays(std::string_view word);
 // "8", "8-18" (both included), "22-5" (past midnight), "8-12,14-18", "all".
 Parsed<ScheduleEdits::HourSet> parseHours(std::string_view word);

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <charconv>
+#include <initializer_list>
 
 namespace SettingNames {
 
@@ -14,6 +15,24 @@ constexpr std::array<const char*, kSlotCount> kSettingNames = {
 
 constexpr std::array<const char*, kDayCount> kDayNames = {
     "monday", "tuesday", "wednesday", "thursday", "friday", "saturday", "sunday"};
+
+// The whole text as a number, with an optional sign; nothing when it is anything else.
+std::optional<int> wholeNumber(std::string_view text) {
+  if (text.starts_with('+')) text.remove_prefix(1);
+  if (text.empty() || text.front() == '+') return std::nullopt;
+  int number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  return number;
+}
+
+// The number a choice stands for, where it is one: "EV:+1" is 1, "5Min" 5 and "30Sec" 30.
+std::optional<int> numberOfChoice(std::string_view text) {
+  if (text.starts_with("EV:")) text.remove_prefix(3);
+  for (const std::string_view unit : {"Min", "Sec"})
+    if (text.ends_with(unit)) text.remove_suffix(unit.size());
+  return wholeNumber(text);
+}
 
 }  // namespace
 
@@ -45,11 +64,15 @@ std::optional<int> choiceOf(SettingSlot slot, std::string_view value) {
   for (std::size_t index = 0; index < texts.size(); ++index)
     if (wanted == lowered(texts[index])) return static_cast<int>(index);
 
-  int index = -1;
-  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), index);
-  if (error == std::errc{} && end == value.data() + value.size() && index >= 0 &&
-      index <= highestChoice(slot))
-    return index;
+  if (value.starts_with('#')) {
+    const auto position = wholeNumber(value.substr(1));
+    if (position && *position >= 0 && *position <= highestChoice(slot)) return *position;
+    return std::nullopt;
+  }
+  const auto number = wholeNumber(value);
+  if (!number) return std::nullopt;
+  for (std::size_t index = 0; index < texts.size(); ++index)
+    if (numberOfChoice(texts[index]) == number) return static_cast<int>(index);
   return std::nullopt;
 }
 
@@ -61,6 +84,10 @@ std::string choiceList(SettingSlot slot) {
 
 std::string choiceRange(SettingSlot slot) {
   return "0-" + std::to_string(highestChoice(slot));
+}
+
+std::string choicePositions(SettingSlot slot) {
+  return "#0-#" + std::to_string(highestChoice(slot));
 }
 
 const char* dayName(int day) {

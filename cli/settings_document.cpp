@@ -3,12 +3,13 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <cmath>
 
 #include "record_check.h"
 #include "record_codec.h"
 #include "schedule_edits.h"
 #include "setting_names.h"
+#include "shown_text.h"
 
 namespace SettingsDocument {
 
@@ -31,56 +32,64 @@ const Json& expectObject(const Json& value, const std::string& path) {
   return value;
 }
 
-// One letter for a message: itself when printable, else its byte in hex.
-std::string shownLetter(char letter) {
-  if (letter >= ' ' && letter <= '~') return std::string(1, letter);
-  char text[8];
-  std::snprintf(text, sizeof text, "\\x%02X", static_cast<unsigned char>(letter));
-  return text;
-}
-
-std::int8_t choiceValue(SettingSlot slot, const Json& value, const std::string& path) {
-  if (value.is_null()) return -1;
-  if (value.is_number_integer()) {
-    const std::string number = value.dump();
-    if (!value.is_number_unsigned() ||
-        value.get<std::uint64_t>() > std::uint64_t(highestChoice(slot)))
-      fail(path, number + " is outside " + SettingNames::choiceRange(slot));
-    return static_cast<std::int8_t>(value.get<std::uint64_t>());
+// A choice's index from a number, which may be written as a whole float (1.0) or as -0; a
+// choice text from a string. Null is no choice: the setting stays as it is.
+std::optional<std::int8_t> choiceValue(SettingSlot slot, const Json& value,
+                                       const std::string& path) {
+  if (value.is_null()) return std::nullopt;
+  if (value.is_number()) {
+    const double number = value.get<double>();
+    if (number != std::floor(number)) fail(path, value.dump() + " is not a choice's index");
+    if (number < 0 || number > highestChoice(slot))
+      fail(path, value.dump() + " is outside " + SettingNames::choiceRange(slot));
+    return static_cast<std::int8_t>(number);
   }
   if (!value.is_string())
     fail(path, std::string("expected a choice text, not ") + value.type_name());
   const auto& text = value.get_ref<const std::string&>();
   const auto choice = SettingNames::choiceOf(slot, text);
-  if (!choice) fail(path, "'" + text + "' is not one of " + SettingNames::choiceList(slot));
+  if (!choice) fail(path, "'" + shown(text) + "' is not one of " + SettingNames::choiceList(slot));
   return static_cast<std::int8_t>(*choice);
 }
 
-void importSettings(const Json& settings, _USR_SETTING_& record) {
+void importSettings(const Json& settings, _USR_SETTING_& record,
+                    std::vector<std::string>& notices) {
   expectObject(settings, "settings");
   for (const auto& [name, value] : settings.items()) {
-    const std::string path = "settings." + name;
+    const std::string path = "settings." + shown(name);
     const auto slot = SettingNames::slotOfName(name);
     if (!slot) fail(path, "unknown setting");
-    const std::int8_t choice = choiceValue(*slot, value, path);
-    if (*slot == SettingSlot::RecAudio && choice != 0)
-      fail(path, "rec-audio is always saved as ON");
-    record.setting[static_cast<int>(*slot)] = choice;
+    const auto choice = choiceValue(*slot, value, path);
+    if (!choice) continue;
+    if (*slot == SettingSlot::RecAudio && *choice != 0)
+      notices.push_back(path + ": taken as ON; rec-audio is always saved as ON");
+    record.setting[static_cast<int>(*slot)] = *choice;
   }
+}
+
+// The letters are counted as characters: a wide letter is one letter, and no mode.
+std::vector<std::string_view> lettersOf(const std::string& text) {
+  std::vector<std::string_view> letters;
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = start + 1;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    letters.push_back(std::string_view(text).substr(start, end - start));
+    start = end;
+  }
+  return letters;
 }
 
 void importDay(const Json& row, const std::string& path, _USR_SETTING_& record, int day) {
   if (!row.is_string())
     fail(path, std::string("expected a string of 24 letters, not ") + row.type_name());
-  const auto& letters = row.get_ref<const std::string&>();
+  const auto letters = lettersOf(row.get_ref<const std::string&>());
   if (letters.size() != kHourCount)
     fail(path, std::to_string(letters.size()) + " letters, not " + std::to_string(kHourCount));
   for (int hour = 0; hour < kHourCount; ++hour) {
-    const char letter = letters[static_cast<std::size_t>(hour)];
-    const auto mode = ScheduleEdits::modeOfLetter(letter);
+    const std::string_view letter = letters[static_cast<std::size_t>(hour)];
+    const auto mode = letter.size() == 1 ? ScheduleEdits::modeOfLetter(letter[0]) : std::nullopt;
     if (!mode)
-      fail(path + "[" + std::to_string(hour) + "]",
-           "'" + shownLetter(letter) + "' is not -, C or M");
+      fail(path + "[" + std::to_string(hour) + "]", "'" + shown(letter) + "' is not -, C or M");
     scheduleCell(record, day, hour) = *mode;
   }
 }
@@ -88,7 +97,7 @@ void importDay(const Json& row, const std::string& path, _USR_SETTING_& record, 
 void importSchedule(const Json& schedule, _USR_SETTING_& record) {
   expectObject(schedule, "schedule");
   for (const auto& [name, row] : schedule.items()) {
-    const std::string path = "schedule." + name;
+    const std::string path = "schedule." + shown(name);
     const auto day = SettingNames::dayOfName(name);
     if (!day || name != SettingNames::dayName(*day)) fail(path, "unknown day");
     importDay(row, path, record, *day);
@@ -134,7 +143,8 @@ Json reportOf(const std::string& path, const FileImage& image) {
   return report;
 }
 
-std::optional<std::string> importText(std::string_view text, _USR_SETTING_& record) {
+std::optional<std::string> importText(std::string_view text, _USR_SETTING_& record,
+                                      std::vector<std::string>* notices) {
   Json document;
   try {
     document = Json::parse(text);
@@ -145,22 +155,24 @@ std::optional<std::string> importText(std::string_view text, _USR_SETTING_& reco
   }
 
   _USR_SETTING_ changed = record;
+  std::vector<std::string> told;
   try {
     if (!document.is_object())
       return std::string("the document is ") + document.type_name() + ", not an object";
     for (const auto& [key, value] : document.items()) {
       if (key == "settings")
-        importSettings(value, changed);
+        importSettings(value, changed, told);
       else if (key == "schedule")
         importSchedule(value, changed);
       else if (std::find(kInformationalKeys.begin(), kInformationalKeys.end(), key) ==
                kInformationalKeys.end())
-        fail(key, "unknown key");
+        fail(shown(key), "unknown key");
     }
   } catch (const ImportError& error) {
     return error.message;
   }
   record = changed;
+  if (notices) *notices = told;
   return std::nullopt;
 }
 

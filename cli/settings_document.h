@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "file_image.h"
 
@@ -21,8 +22,10 @@ Json documentOf(const _USR_SETTING_& record);
 Json reportOf(const std::string& path, const FileImage& image);
 
 // Applies a document's text to the record: every setting and day present replaces the record's,
-// the others stay. On any problem the record is left as it was and the answer names the JSON
-// path and the cause.
-std::optional<std::string> importText(std::string_view text, _USR_SETTING_& record);
+// the others (and settings given as null) stay. On any problem the record is left as it was and
+// the answer names the JSON path and the cause. What was taken otherwise than written (rec-audio
+// OFF is saved as ON) is told in the notices.
+std::optional<std::string> importText(std::string_view text, _USR_SETTING_& record,
+                                      std::vector<std::string>* notices = nullptr);
 
 }  // namespace SettingsDocument

@@ -7,6 +7,7 @@
 #include "record_codec.h"
 #include "schedule_edits.h"
 #include "setting_names.h"
+#include "shown_text.h"
 #include "week_words.h"
 
 namespace {
@@ -23,6 +24,8 @@ std::string savedText(const _USR_SETTING_& record) {
   return RecordCheck::isPossibleStamp(record) ? stamp : stamp + " (impossible)";
 }
 
+}  // namespace
+
 std::string choiceText(SettingSlot slot, int value) {
   if (value < 0) return "(no choice: " + std::to_string(value) + ")";
   if (value > highestChoice(slot))
@@ -30,12 +33,10 @@ std::string choiceText(SettingSlot slot, int value) {
   return choiceTexts(slot)[static_cast<std::size_t>(value)];
 }
 
-}  // namespace
-
 std::string textReport(const std::string& path, const FileImage& image) {
   const _USR_SETTING_ record = image.record();
   std::ostringstream text;
-  text << padded("file") << path << '\n';
+  text << padded("file") << shown(path) << '\n';
   text << padded("size") << image.size << " bytes"
        << (image.size == kRecordSize ? "" : " (a settings file has 476)") << '\n';
   text << padded("tags") << (RecordCodec::hasValidTags(image.bytes) ? "valid" : "not valid")

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
+#include <optional>
 #include <random>
 
 #include "record_codec.h"
@@ -15,6 +17,7 @@
 #else
 #include <fcntl.h>
 #include <pwd.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -80,6 +83,39 @@ std::string uniqueSuffix() {
   return text;
 }
 
+// The process number in a temporary's name made by uniqueSuffix, if the name is one.
+std::optional<unsigned long> saverOf(const std::string& name, const std::string& fileName) {
+  const std::string prefix = fileName + ".";
+  const std::string suffix = ".tmp";
+  if (name.size() <= prefix.size() + suffix.size() || name.rfind(prefix, 0) != 0 ||
+      name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+    return std::nullopt;
+  const std::string middle =
+      name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+  const auto dash = middle.find('-');
+  if (dash == 0 || dash == std::string::npos || middle.size() - dash - 1 != 8 ||
+      middle.find_first_not_of("0123456789abcdef-") != std::string::npos ||
+      middle.find('-', dash + 1) != std::string::npos)
+    return std::nullopt;
+  if (dash > 8) return std::nullopt;
+  const unsigned long process = std::stoul(middle.substr(0, dash), nullptr, 16);
+  // Never 0, nor a number that a signed process id reads as negative.
+  if (process == 0 || process > 0x7FFFFFFFul) return std::nullopt;
+  return process;
+}
+
+bool processIsRunning(unsigned long process) {
+#ifdef _WIN32
+  const HANDLE handle = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(process));
+  if (!handle) return GetLastError() == ERROR_ACCESS_DENIED;
+  const bool running = WaitForSingleObject(handle, 0) == WAIT_TIMEOUT;
+  CloseHandle(handle);
+  return running;
+#else
+  return ::kill(static_cast<pid_t>(process), 0) == 0 || errno == EPERM;
+#endif
+}
+
 #ifdef _WIN32
 // The form of a path that the wide calls take whatever its length: "\\?\" before the full
 // path, which the system then uses as it stands.
@@ -126,6 +162,30 @@ std::string smallFileText(const std::string& path) {
   }
   ::close(descriptor);
   return text;
+}
+#endif
+
+#ifndef _WIN32
+// A link in a folder that anyone may write to and only owners may delete from (such as /tmp)
+// is followed only when it is the follower's or the folder owner's: another account could have
+// planted it there to point a save at a file of its choosing. Linux's protected_symlinks has the
+// same rule, where it is switched on.
+bool mayFollow(const std::string& link, const struct stat& entry) {
+  struct stat folder {};
+  if (::stat(folderOf(link).c_str(), &folder) != 0) return false;
+  const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+  return !shared || entry.st_uid == ::geteuid() || entry.st_uid == folder.st_uid;
+}
+
+// The new file gets the permissions the user gave the old one, and when the save runs as the
+// administrator, the old one's owner and group too.
+void keepOwnership(const std::string& path, int descriptor) {
+  struct stat old {};
+  if (::stat(path.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return;
+  if (::geteuid() == 0 && ::fchown(descriptor, old.st_uid, old.st_gid) != 0) {
+    // A file system without owners keeps the new file's; the permissions are still kept.
+  }
+  ::fchmod(descriptor, old.st_mode & 07777);
 }
 #endif
 
@@ -368,6 +428,10 @@ bool FileLayer::resolve(const std::string& path, std::string& target) {
   target = path;
   struct stat entry {};
   if (::lstat(path.c_str(), &entry) != 0 || !S_ISLNK(entry.st_mode)) return true;
+  if (!mayFollow(path, entry)) {
+    g_lastError = "the link is another account's, in a folder anyone may write to";
+    return false;
+  }
   char* resolved = ::realpath(path.c_str(), nullptr);
   if (!resolved) {
     g_lastError = lastSystemError();
@@ -390,6 +454,7 @@ bool FileLayer::createTemporary(const std::string& path, Handle& file, std::stri
         temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
     if (descriptor >= 0) {
       file = descriptor;
+      keepOwnership(path, descriptor);
       return true;
     }
     if (errno != EEXIST) break;
@@ -436,6 +501,27 @@ void FileLayer::remove(const std::string& path) {
 }
 
 #endif
+
+// By their names: only files named as this file's temporaries are looked at, and only those
+// whose saving program has ended are removed.
+void FileLayer::removeLeftovers(const std::string& path) {
+  namespace fs = std::filesystem;
+  const fs::path file(std::u8string(path.begin(), path.end()));
+  const std::u8string wide = file.filename().u8string();
+  const std::string fileName(wide.begin(), wide.end());
+  std::error_code error;
+  fs::directory_iterator entries(file.has_parent_path() ? file.parent_path() : fs::path("."),
+                                 error);
+  for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
+    const std::u8string entryName = entries->path().filename().u8string();
+    const auto saver = saverOf(std::string(entryName.begin(), entryName.end()), fileName);
+    if (saver && entries->symlink_status(error).type() == fs::file_type::regular &&
+        !processIsRunning(*saver)) {
+      const std::u8string leftover = entries->path().u8string();
+      remove(std::string(leftover.begin(), leftover.end()));
+    }
+  }
+}
 
 std::string FileLayer::lastError() const {
   return g_lastError;

@@ -83,6 +83,7 @@ SaveResult writeDurably(const Image& image, const std::string& path, FileLayer& 
   result.written = true;
   result.path = path;
   if (!files.syncFolder(target)) result.notice = files.lastError();
+  files.removeLeftovers(target);
   return result;
 }
 

@@ -130,6 +130,8 @@ class FileLayer {
   // Makes the entries of the file's folder durable, the one just replaced among them.
   virtual bool syncFolder(const std::string& path);
   virtual void remove(const std::string& path);
+  // Removes the temporaries that earlier saves of the file left when they were ended mid-way.
+  virtual void removeLeftovers(const std::string& path);
   // The system's words for the last failed operation.
   virtual std::string lastError() const;
 

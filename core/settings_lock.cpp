@@ -49,9 +49,11 @@ std::wstring canonicalPath(const std::string& path) {
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (folder != INVALID_HANDLE_VALUE) {
-      wchar_t named[32768];
-      const DWORD length = GetFinalPathNameByHandleW(folder, named, 32768, FILE_NAME_NORMALIZED);
-      if (length > 0 && length < 32768) full = std::wstring(named, length) + full.substr(slash);
+      std::wstring named(GetFinalPathNameByHandleW(folder, nullptr, 0, FILE_NAME_NORMALIZED),
+                         L'\0');
+      const DWORD length = GetFinalPathNameByHandleW(
+          folder, named.data(), static_cast<DWORD>(named.size()), FILE_NAME_NORMALIZED);
+      if (length > 0 && length < named.size()) full = named.substr(0, length) + full.substr(slash);
       CloseHandle(folder);
     }
   }

@@ -2,7 +2,17 @@
 
 #include <cstring>
 
+#include "objc_memory.h"
+#include "week_words.h"
+
 using ScheduleEdits::Week;
+
+namespace {
+
+// How long the week line shows why an edit was refused before the week comes back.
+constexpr NSTimeInterval kNoteSeconds = 4;
+
+}  // namespace
 
 @implementation AppDelegate (ScheduleChanges)
 
@@ -22,6 +32,7 @@ using ScheduleEdits::Week;
   if (name != nil) [undoManager setActionName:name];
   shown = week;
   [mtableView setNeedsDisplay:YES];
+  [self showWeek];
 }
 
 - (void)restoreSchedule:(NSData*)week {
@@ -29,6 +40,24 @@ using ScheduleEdits::Week;
   if ([week length] != sizeof restored) return;
   [week getBytes:&restored length:sizeof restored];
   [self changeSchedule:restored actionName:nil];
+}
+
+//--- The line under the table
+
+// Shows the week in words, in place of any note.
+- (void)showWeek {
+  KESTRUNE_RELEASE(noteShownUntil);
+  noteShownUntil = nil;
+  [weekLine
+      setStringValue:[NSString
+                         stringWithUTF8String:describeWeek(currSetting.schduce_procce_ir).c_str()]];
+}
+
+- (void)explainRefusal:(NSString*)why {
+  NSBeep();
+  [weekLine setStringValue:why];
+  KESTRUNE_RELEASE(noteShownUntil);
+  noteShownUntil = KESTRUNE_KEEP([NSDate dateWithTimeIntervalSinceNow:kNoteSeconds]);
 }
 
 @end

@@ -1,10 +1,16 @@
 #import "AppDelegate.h"
 
+#include <cmath>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#import "AppDelegate+CardRow.h"
+#import "AppDelegate+SavingFiles.h"
 #import "AppDelegate+ScheduleChanges.h"
+#include "appkit_names.h"
 #include "clock_pattern.h"
 #include "combo_slots.h"
 #include "record_codec.h"
@@ -15,6 +21,26 @@ namespace {
 
 NSString* stringOf(const std::string& text) {
   return [NSString stringWithUTF8String:text.c_str()];
+}
+
+#ifdef GNUSTEP
+// GNUstep posts no mount notifications: the mount table is looked at every this many clock
+// ticks (2 s), a look that costs far less than a tick's redraw.
+constexpr int kTicksPerCardLook = 4;
+#endif
+
+std::string utf8Of(id object) {
+  const char* text = [[object description] UTF8String];
+  return text ? text : "";
+}
+
+// The item a combo box's text stands for, or nothing when its text names no choice.
+std::optional<long> savedIndexOf(NSComboBox* combo) {
+  std::vector<std::string> texts;
+  for (NSInteger item = 0; item < [combo numberOfItems]; ++item)
+    texts.push_back(utf8Of([combo itemObjectValueAtIndex:item]));
+  const std::vector<std::string_view> items(texts.begin(), texts.end());
+  return comboIndexOfText(utf8Of([combo stringValue]), items, [combo indexOfSelectedItem]);
 }
 
 // Selects the item a stored choice names, or shows no selection when it names none.
@@ -33,10 +59,19 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 
 }  // namespace
 
+@interface AppDelegate ()
+- (_USR_SETTING_)recordAsShown;
+- (NSComboBox*)comboNamingNoChoice;
+- (NSString*)labelOfCombo:(NSComboBox*)combo;
+- (BOOL)hasUnsavedChanges;
+- (BOOL)mayDiscardChanges;
+@end
+
 @implementation AppDelegate
 
 @synthesize com1, com2, com3, com4, com5, com6, com7, com8, com9, com10, com11;
-@synthesize timeLab, mtableView, savePath, window;
+@synthesize timeLab, mtableView, savePath, window, weekLine;
+@synthesize cardPopUp, loadFromCardButton, hint1, hint2;
 
 // Called when the application has finished starting: what went wrong with the settings file
 // at start is said first; then the window, set up in awakeFromNib, is shown in front with the
@@ -60,6 +95,9 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
   [self initData];
   [self readSetting];
   [self fillSeting];
+  shownAtStart = [self recordAsShown];
+  [self showWeek];
+  [self startFollowingCards];
   rTimer = KESTRUNE_KEEP([NSTimer scheduledTimerWithTimeInterval:0.5
                                                           target:self
                                                         selector:@selector(OnTimer:)
@@ -93,12 +131,15 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 // Called at start: the defaults, then the settings file's bytes over them, unchecked. A file
 // that is there but cannot be read is named before the window is shown: OK would replace it.
 - (void)readSetting {
+  desktopSeen = new FileSeen();
   if (savePath == nil) {
     [self fillDefault];
     return;
   }
-  const RecordCodec::LoadResult loaded = RecordCodec::loadSettingsFile(
-      currSetting, RecordCodec::macProfile, std::string([savePath fileSystemRepresentation]));
+  const std::string path([savePath fileSystemRepresentation]);
+  *desktopSeen = seeFile(path);
+  const RecordCodec::LoadResult loaded =
+      RecordCodec::loadSettingsFile(currSetting, RecordCodec::macProfile, path);
   if (loaded.outcome == RecordCodec::LoadOutcome::Unreadable)
     [self noteAtStart:@"The settings file could not be read" detail:stringOf(loaded.describe())];
 }
@@ -116,9 +157,13 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 
 // Called at start: shows the record's choices in the combo boxes and its schedule in the table.
 - (void)fillSeting {
-  for (int slot = 0; slot < kSlotCount; ++slot)
-    showChoice([comArrs objectAtIndex:slot], currSetting.setting[slot]);
+  [self showChoicesOf:currSetting];
   [mtableView reloadData];
+}
+
+- (void)showChoicesOf:(const _USR_SETTING_&)record {
+  for (int slot = 0; slot < kSlotCount; ++slot)
+    showChoice([comArrs objectAtIndex:slot], record.setting[slot]);
 }
 
 // Called to tell the user something; returns once the alert is dismissed.
@@ -131,12 +176,75 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
   KESTRUNE_RELEASE(alert);
 }
 
+// The record with each combo box's choice as it would be saved; a box whose text names no
+// choice keeps its selection.
+- (_USR_SETTING_)recordAsShown {
+  _USR_SETTING_ shown = currSetting;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    NSComboBox* combo = [comArrs objectAtIndex:slot];
+    shown.setting[slot] =
+        choiceOfComboIndex(savedIndexOf(combo).value_or([combo indexOfSelectedItem]));
+  }
+  return shown;
+}
+
+// The first combo box whose text names none of its choices, or nil.
+- (NSComboBox*)comboNamingNoChoice {
+  for (NSUInteger slot = 0; slot < [comArrs count]; ++slot) {
+    NSComboBox* combo = [comArrs objectAtIndex:slot];
+    if (![combo isHidden] && !savedIndexOf(combo)) return combo;
+  }
+  return nil;
+}
+
+// The text of a combo box's label: the nearest label to its left on its row, or above it.
+- (NSString*)labelOfCombo:(NSComboBox*)combo {
+  const NSRect box = [combo frame];
+  NSString* label = nil;
+  CGFloat nearest = INFINITY;
+  NSArray* views = [[combo superview] subviews];
+  for (NSUInteger index = 0; index < [views count]; ++index) {
+    NSView* view = [views objectAtIndex:index];
+    if (![view isKindOfClass:[NSTextField class]] || [view isKindOfClass:[NSComboBox class]] ||
+        view == timeLab || view == weekLine)
+      continue;
+    const NSRect frame = [view frame];
+    if (NSMaxX(frame) > NSMinX(box) && NSMinY(frame) < NSMaxY(box)) continue;
+    const CGFloat distance = std::hypot(NSMidX(frame) - NSMidX(box), NSMidY(frame) - NSMidY(box));
+    if (distance < nearest) {
+      nearest = distance;
+      label = [(NSTextField*)view stringValue];
+    }
+  }
+  return label;
+}
+
+- (BOOL)hasUnsavedChanges {
+  if ([self comboNamingNoChoice] != nil) return YES;
+  const _USR_SETTING_ shown = [self recordAsShown];
+  return std::memcmp(&shown, &shownAtStart, sizeof shown) != 0;
+}
+
+// Asks before unsaved changes are thrown away; YES when there are none or the user agrees.
+- (BOOL)mayDiscardChanges {
+  // A cell still being edited counts as a change.
+  [window makeFirstResponder:nil];
+  if (![self hasUnsavedChanges]) return YES;
+  NSAlert* alert = [[NSAlert alloc] init];
+  [alert setMessageText:@"Discard your changes?"];
+  [alert setInformativeText:@"The changes you made in this window have not been saved."];
+  [alert addButtonWithTitle:@"Discard"];
+  [alert addButtonWithTitle:@"Cancel"];
+  const NSInteger answer = [alert runModal];
+  KESTRUNE_RELEASE(alert);
+  return answer == NSAlertFirstButtonReturn;
+}
+
 // Called by OK: the combo boxes' choices into the record, then seal and write it. Returns nil
 // once the file is written, or what went wrong.
 - (NSString*)saveSetting {
-  for (int slot = 0; slot < kSlotCount; ++slot)
-    currSetting.setting[slot] =
-        choiceOfComboIndex([[comArrs objectAtIndex:slot] indexOfSelectedItem]);
+  const _USR_SETTING_ shown = [self recordAsShown];
+  std::memcpy(currSetting.setting, shown.setting, sizeof currSetting.setting);
   // Only the file the settings were loaded from is ever written.
   if (savePath == nil)
     return @"There is no settings file to save to: its path could not be formed.";
@@ -147,6 +255,13 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 
 // Called every half second: the clock in the order of the date format the user sees.
 - (void)OnTimer:(NSTimer*)timer {
+  if (noteShownUntil != nil && [noteShownUntil timeIntervalSinceNow] <= 0) [self showWeek];
+#ifdef GNUSTEP
+  if (++ticksSinceCardLook >= kTicksPerCardLook) {
+    ticksSinceCardLook = 0;
+    [self followCards];
+  }
+#endif
   const char* format = [[com11 stringValue] UTF8String];
   NSString* pattern = stringOf(clockPattern(format ? format : ""));
   // One formatter for the whole run: making one, and its pattern, costs more than the tick.
@@ -166,23 +281,83 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
 - (IBAction)okBtnClick:(id)sender {
   // A schedule cell still being edited (Return presses OK) goes into the record first.
   [[mtableView window] makeFirstResponder:nil];
+  NSComboBox* noChoice = [self comboNamingNoChoice];
+  if (noChoice != nil) {
+    [self
+        showAlert:@"The settings were not saved"
+           detail:[NSString stringWithFormat:@"“%@” is not one of the choices of %@. Pick one "
+                                             @"from its list.",
+                                             [noChoice stringValue], [self labelOfCombo:noChoice]]];
+    [window makeFirstResponder:noChoice];
+    return;
+  }
+  std::optional<RecordCodec::SettingsLock> desktopLock, cardLock;
+  if (savePath != nil && ![self takeLock:desktopLock
+                                  ofFile:std::string([savePath fileSystemRepresentation])
+                                    seen:*desktopSeen
+                                   where:@"on your desktop"])
+    return;
+  if (const Card* card = cardRow->pickedCard();
+      card != nullptr &&
+      ![self takeLock:cardLock
+               ofFile:cardSettingsPath(card->root)
+                 seen:*cardRow->pickedFileSeen()
+                where:[NSString stringWithFormat:@"on the card %@", stringOf(cardName(*card))]])
+    return;
   NSString* failure = [self saveSetting];
   if (failure != nil) {
     [self showAlert:@"The settings were not saved" detail:failure];
     return;
   }
+  NSString* saved = savePath;
+  if (const Card* card = cardRow->pickedCard()) {
+    NSString* name = stringOf(cardName(*card));
+    NSString* cardFailure = [self saveToCard:*card];
+    if (cardFailure != nil) {
+      // The desktop file is now this window's own: trying again does not ask about it.
+      *desktopSeen = seeFile(std::string([savePath fileSystemRepresentation]));
+      [self
+          showAlert:[NSString stringWithFormat:@"The settings were not saved to the card %@", name]
+             detail:[NSString stringWithFormat:@"They were saved to %@. The card's file "
+                                               @"could not be written: %@",
+                                               savePath, cardFailure]];
+      return;
+    }
+    saved = [NSString stringWithFormat:@"%@ and to the card %@ (%@)", savePath, name,
+                                       stringOf(cardSettingsPath(card->root))];
+  }
   [self showAlert:@"Finish"
-           detail:[NSString stringWithFormat:@"The settings were saved to %@.", savePath]];
+           detail:[NSString stringWithFormat:@"The settings were saved to %@.", saved]];
+  leaving = YES;
   [NSApp terminate:self];
 }
 
-// Called by the Cancel button and Escape: ends without writing.
+// Called by the Cancel button, which discards as it says, and by Escape, which asks first when
+// there are unsaved changes.
 - (IBAction)cancelBtnClick:(id)sender {
+  NSEvent* event = [NSApp currentEvent];
+  const BOOL byEscape =
+      [event type] == kKeyDown && [[event charactersIgnoringModifiers] length] == 1 &&
+      [[event charactersIgnoringModifiers] characterAtIndex:0] == kEscapeCharacter;
+  if (!byEscape) leaving = YES;
   [NSApp terminate:self];
 }
 
 // Called when the window closes: closing it ends the application without writing.
 - (BOOL)applicationShouldTerminateAfterLastWindowClosed:(NSApplication*)sender {
+  return YES;
+}
+
+// Called by Quit, Escape and the window's closing: unsaved changes are not lost unasked.
+- (NSApplicationTerminateReply)applicationShouldTerminate:(NSApplication*)sender {
+  if (!leaving && ![self mayDiscardChanges]) return NSTerminateCancel;
+  leaving = YES;
+  return NSTerminateNow;
+}
+
+- (BOOL)windowShouldClose:(id)sender {
+  if (!leaving && ![self mayDiscardChanges]) return NO;
+  leaving = YES;
   return YES;
 }
 
@@ -214,7 +389,7 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
   if (!cell) return;
   const int mode = [self getWeakValue:value];
   if (mode < 0) {
-    NSBeep();
+    [self explainRefusal:[NSString stringWithFormat:@"“%@” is not a mode: type O, C or M.", value]];
     return;
   }
   ScheduleEdits::Week week = [self schedule];

@@ -1,7 +1,8 @@
 // The schedule table: a drag selects a rectangle of days × hours, a click on an hour's header
 // or a day's button selects that hour or day, and the letter keys, the Schedule menu, Copy and
 // Paste set the selected cells. AppKit's tables select rows or columns, never both, so the
-// selection and its highlight are the table's own.
+// selection and its highlight are the table's own. Each cell is coloured by its mode, a
+// selected cell in a darker shade of it.
 #import <Cocoa/Cocoa.h>
 
 #include <optional>
@@ -18,6 +19,8 @@ std::optional<CellAddress> scheduleCellOf(NSTableColumn* column, NSInteger row);
 - (ScheduleEdits::Week)schedule;
 // Puts the week in place as one change that Undo takes back under the given name.
 - (void)changeSchedule:(const ScheduleEdits::Week&)week actionName:(NSString*)name;
+// Tells the user why a key, a paste or a typed letter changed nothing.
+- (void)explainRefusal:(NSString*)why;
 @end
 
 @interface ScheduleTableView : NSTableView <NSTableViewDelegate> {

@@ -7,6 +7,7 @@
 #include "appkit_names.h"
 #include "schedule_cells.h"
 #include "schedule_menu.h"
+#include "schedule_modes.h"
 
 using ScheduleEdits::Week;
 
@@ -30,6 +31,15 @@ std::optional<ScheduleMode> modeOfKey(NSEvent* event) {
   return ScheduleEdits::modeOfLetter(static_cast<char>(key));
 }
 
+// A key that types a visible character, without Command, Control or Option.
+bool isPrintableKey(NSEvent* event) {
+  if (([event modifierFlags] & kShortcutKeyFlags) != 0) return false;
+  NSString* characters = [event characters];
+  if ([characters length] != 1) return false;
+  const unichar key = [characters characterAtIndex:0];
+  return key > 0x20 && key != 0x7F && (key < 0xF700 || key > 0xF8FF);
+}
+
 HeaderClick headerClickOf(NSEvent* event) {
   const NSUInteger flags = [event modifierFlags];
   if (flags & kShiftKeyFlag) return HeaderClick::ExtendRange;
@@ -39,6 +49,13 @@ HeaderClick headerClickOf(NSEvent* event) {
 
 NSString* stringOf(const std::string& text) {
   return [NSString stringWithUTF8String:text.c_str()];
+}
+
+NSColor* colorOf(Rgb rgb) {
+  return [NSColor colorWithCalibratedRed:((rgb >> 16) & 0xFF) / 255.0
+                                   green:((rgb >> 8) & 0xFF) / 255.0
+                                    blue:(rgb & 0xFF) / 255.0
+                                   alpha:1.0];
 }
 
 }  // namespace
@@ -129,6 +146,16 @@ NSString* stringOf(const std::string& text) {
   [self editColumn:column row:cell.day withEvent:event select:YES];
 }
 
+// Every edit, by a double-click or by Tab from the cell before, starts with the cell's letter
+// selected, so that a typed letter replaces it.
+- (void)editColumn:(NSInteger)column
+               row:(NSInteger)row
+         withEvent:(NSEvent*)event
+            select:(BOOL)select {
+  [super editColumn:column row:row withEvent:event select:YES];
+  [[self currentEditor] selectAll:nil];
+}
+
 // Called when a typed edit ends; Tab goes on to edit the next cell.
 - (void)textDidEndEditing:(NSNotification*)notification {
   [super textDidEndEditing:notification];
@@ -188,23 +215,42 @@ NSString* stringOf(const std::string& text) {
 - (void)highlightSelectionInClipRect:(NSRect)clipRect {
 }
 
-// Draws the rows' background, then the selected cells in the selection colour, under their
-// letters.
-- (void)drawBackgroundInClipRect:(NSRect)clipRect {
-  [super drawBackgroundInClipRect:clipRect];
-  const ScheduleEdits::DaySet days = selection.days();
-  const ScheduleEdits::HourSet hours = selection.hours();
-  [[NSColor selectedControlColor] set];
-  NSArray* columns = [self tableColumns];
-  for (NSUInteger column = 0; column < [columns count]; ++column) {
-    const auto cell = scheduleCellOf([columns objectAtIndex:column], 0);
-    if (!cell || !hours.test(cell->hour)) continue;
-    for (int day = 0; day < kDayCount; ++day) {
-      if (!days.test(day)) continue;
-      const NSRect rect = NSIntersectionRect([self rectOfColumn:column], [self rectOfRow:day]);
-      NSRectFill(NSIntersectionRect(rect, clipRect));
-    }
-  }
+// Called before each cell is drawn: its mode's colours, the darker pair when it is selected.
+// A column draws all its rows with one cell, so every cell gets its colours anew.
+- (void)tableView:(NSTableView*)tableView
+    willDisplayCell:(id)cell
+     forTableColumn:(NSTableColumn*)tableColumn
+                row:(NSInteger)row {
+  const std::optional<CellAddress> address = scheduleCellOf(tableColumn, row);
+  if (!address || ![cell isKindOfClass:[NSTextFieldCell class]]) return;
+  const Week week = [[self source] schedule];
+  const ModeLook& look = kModeLooks[static_cast<std::size_t>(
+      letterIndexOfMode(week.week_schduce[address->day].rec_motion_status[address->hour]))];
+  const bool selected =
+      selection.days().test(address->day) && selection.hours().test(address->hour);
+  [cell setDrawsBackground:YES];
+  [cell setBackgroundColor:colorOf(selected ? look.selectedFill : look.fill)];
+  [cell setTextColor:colorOf(selected ? look.selectedText : look.text)];
+}
+
+// The table shows that it has the keyboard with a frame round the cells.
+- (void)drawRect:(NSRect)rect {
+  [super drawRect:rect];
+  if ([[self window] firstResponder] != self || ![[self window] isKeyWindow]) return;
+  [[NSColor keyboardFocusIndicatorColor] set];
+  NSFrameRectWithWidth([self visibleRect], 2);
+}
+
+- (BOOL)becomeFirstResponder {
+  const BOOL became = [super becomeFirstResponder];
+  [self setNeedsDisplay:YES];
+  return became;
+}
+
+- (BOOL)resignFirstResponder {
+  const BOOL resigned = [super resignFirstResponder];
+  [self setNeedsDisplay:YES];
+  return resigned;
 }
 
 //--- Changing cells
@@ -213,19 +259,25 @@ NSString* stringOf(const std::string& text) {
   return (id<ScheduleSource>)[self dataSource];
 }
 
-// Called for a key: a mode's letter or Delete sets the selected cells.
+// Called for a key: a mode's letter or Delete sets the selected cells; any other printable
+// character is explained, and other keys (arrows, Tab) are the table's.
 - (void)keyDown:(NSEvent*)event {
-  const std::optional<ScheduleMode> mode = modeOfKey(event);
-  if (!mode) {
-    [super keyDown:event];
+  if (const std::optional<ScheduleMode> mode = modeOfKey(event)) {
+    [self setSelectionTo:*mode];
     return;
   }
-  [self setSelectionTo:*mode];
+  if (isPrintableKey(event)) {
+    [[self source] explainRefusal:[NSString stringWithFormat:@"“%@” is not a mode: type O, C "
+                                                             @"or M.",
+                                                             [event characters]]];
+    return;
+  }
+  [super keyDown:event];
 }
 
 - (void)setSelectionTo:(ScheduleMode)mode {
   if (selection.isEmpty()) {
-    NSBeep();
+    [[self source] explainRefusal:@"Select cells first, then type O, C or M."];
     return;
   }
   Week week = [[self source] schedule];
@@ -263,12 +315,12 @@ NSString* stringOf(const std::string& text) {
 - (IBAction)copy:(id)sender {
   const std::optional<ScheduleEdits::CellRect> rect = selection.rectangle();
   if (!rect) {
-    NSBeep();
+    [[self source] explainRefusal:@"Copy takes one rectangle of cells: select one first."];
     return;
   }
   NSPasteboard* pasteboard = [NSPasteboard generalPasteboard];
   [pasteboard declareTypes:[NSArray arrayWithObject:NSPasteboardTypeString] owner:nil];
-  [pasteboard setString:stringOf(ScheduleEdits::copyText([[self source] schedule], *rect))
+  [pasteboard setString:stringOf(copyTextAsShown([[self source] schedule], *rect))
                 forType:NSPasteboardTypeString];
 }
 
@@ -278,8 +330,12 @@ NSString* stringOf(const std::string& text) {
   NSString* text = [[NSPasteboard generalPasteboard] stringForType:NSPasteboardTypeString];
   const ScheduleEdits::DaySet days = selection.days();
   const ScheduleEdits::HourSet hours = selection.hours();
-  if (text == nil || days.none()) {
-    NSBeep();
+  if (days.none()) {
+    [[self source] explainRefusal:@"Select the cell where the paste begins."];
+    return;
+  }
+  if (text == nil) {
+    [[self source] explainRefusal:@"Nothing was pasted: the pasteboard holds no text."];
     return;
   }
   const ScheduleEdits::ParsedBlock parsed = ScheduleEdits::parseText([text UTF8String]);
@@ -287,9 +343,16 @@ NSString* stringOf(const std::string& text) {
   int hour = 0;
   while (!days.test(day)) ++day;
   while (!hours.test(hour)) ++hour;
+  if (!parsed.block) {
+    [[self source]
+        explainRefusal:stringOf("Nothing was pasted: line " + std::to_string(parsed.error.line) +
+                                ", cell " + std::to_string(parsed.error.column) + ": " +
+                                parsed.error.message + ".")];
+    return;
+  }
   Week week = [[self source] schedule];
-  if (!parsed.block || ScheduleEdits::pasteBlock(week, *parsed.block, day, hour)) {
-    NSBeep();
+  if (const auto refused = ScheduleEdits::pasteBlock(week, *parsed.block, day, hour)) {
+    [[self source] explainRefusal:stringOf("Nothing was pasted: " + *refused + ".")];
     return;
   }
   [[self source] changeSchedule:week actionName:[sender title]];

@@ -7,6 +7,7 @@
 #ifdef GNUSTEP
 inline constexpr NSUInteger kDragOrMouseUpMask = NSLeftMouseDraggedMask | NSLeftMouseUpMask;
 inline constexpr NSEventType kLeftMouseUp = NSLeftMouseUp;
+inline constexpr NSEventType kKeyDown = NSKeyDown;
 inline constexpr NSUInteger kShiftKeyFlag = NSShiftKeyMask;
 inline constexpr NSUInteger kCommandKeyFlag = NSCommandKeyMask;
 inline constexpr NSUInteger kShortcutKeyFlags =
@@ -15,8 +16,11 @@ inline constexpr NSUInteger kShortcutKeyFlags =
 inline constexpr NSEventMask kDragOrMouseUpMask =
     NSEventMaskLeftMouseDragged | NSEventMaskLeftMouseUp;
 inline constexpr NSEventType kLeftMouseUp = NSEventTypeLeftMouseUp;
+inline constexpr NSEventType kKeyDown = NSEventTypeKeyDown;
 inline constexpr NSEventModifierFlags kShiftKeyFlag = NSEventModifierFlagShift;
 inline constexpr NSEventModifierFlags kCommandKeyFlag = NSEventModifierFlagCommand;
 inline constexpr NSEventModifierFlags kShortcutKeyFlags =
     NSEventModifierFlagCommand | NSEventModifierFlagControl | NSEventModifierFlagOption;
 #endif
+
+inline constexpr unichar kEscapeCharacter = 0x1B;

@@ -4,6 +4,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 #include "usr_setting.h"
 
@@ -25,4 +28,20 @@ inline std::int8_t choiceOfComboIndex(long index) {
 // True when a combo box with itemCount items has an item at index.
 inline bool comboHasItem(long index, long itemCount) {
   return index >= 0 && index < itemCount;
+}
+
+// The item a combo box's text stands for when the settings are saved: the selected item while
+// the box shows its text, else the item whose text was typed. Empty text stands for no
+// selection only where nothing was selected (a stored choice that names no item). Any other
+// text names no choice, and nothing is saved for it.
+inline std::optional<long> comboIndexOfText(std::string_view text,
+                                            const std::vector<std::string_view>& items,
+                                            long selected) {
+  if (comboHasItem(selected, static_cast<long>(items.size())) &&
+      text == items[static_cast<std::size_t>(selected)])
+    return selected;
+  if (text.empty()) return selected < 0 ? std::optional<long>(-1) : std::nullopt;
+  for (std::size_t item = 0; item < items.size(); ++item)
+    if (text == items[item]) return static_cast<long>(item);
+  return std::nullopt;
 }

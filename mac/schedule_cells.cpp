@@ -1,7 +1,5 @@
 #include "schedule_cells.h"
 
-#include "schedule_edits.h"
-
 #include <cstdint>
 #include <limits>
 
@@ -45,4 +43,17 @@ int letterIndexOfMode(std::int32_t mode) {
 std::optional<ScheduleMode> modeOfCellText(std::optional<std::string_view> text) {
   if (!text || text->size() != 1) return std::nullopt;
   return ScheduleEdits::modeOfLetter(text->front());
+}
+
+std::string copyTextAsShown(const ScheduleEdits::Week& week, const ScheduleEdits::CellRect& rect) {
+  std::string text;
+  for (int day = rect.day; day < rect.day + rect.days; ++day) {
+    for (int step = 0; step < rect.hours; ++step) {
+      const int hour = (rect.hour + step) % kHourCount;
+      if (step > 0) text += '\t';
+      text += kCellLetters[letterIndexOfMode(week.week_schduce[day].rec_motion_status[hour])];
+    }
+    text += '\n';
+  }
+  return text;
 }

@@ -6,10 +6,15 @@
 #include <optional>
 #include <string_view>
 
+#include <string>
+
+#include "schedule_edits.h"
+#include "schedule_modes.h"
 #include "usr_setting.h"
 
 // The cell letters, indexed by ScheduleMode.
-inline constexpr std::array<const char*, 3> kCellLetters = {"O", "C", "M"};
+inline constexpr std::array<const char*, 3> kCellLetters = {
+    kModeLooks[Off].macLetter, kModeLooks[Continuous].macLetter, kModeLooks[Motion].macLetter};
 
 // Reads a column identifier as a decimal number the way intValue reads a string: leading white
 // space skipped, an optional sign, digits up to the first other character; no digits read as 0,
@@ -33,3 +38,7 @@ int letterIndexOfMode(std::int32_t mode);
 // "M"). Any other text is no mode, and the edit is refused rather than saved as something the
 // table did not show.
 std::optional<ScheduleMode> modeOfCellText(std::optional<std::string_view> text);
+
+// The text Copy puts on the pasteboard: the letters the table shows, one line per day, cells
+// separated by tabs, every line ended by "\n". Paste reads it back.
+std::string copyTextAsShown(const ScheduleEdits::Week& week, const ScheduleEdits::CellRect& rect);

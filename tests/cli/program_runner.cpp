@@ -139,13 +139,14 @@ int runAndWait(const std::string& program, const ProgramCall& call, const std::f
 
 ProgramRun runProgram(const std::string& program, const ProgramCall& call) {
   const auto in = call.folder / "run.in";
-  const auto out = call.folder / "run.out";
+  const auto out = call.output.empty() ? call.folder / "run.out" : call.output;
   const auto err = call.folder / "run.err";
   std::ofstream(in, std::ios::binary) << call.input;
   ProgramRun run;
   run.status = runAndWait(program, call, in, out, err);
-  run.out = readText(out);
+  if (call.output.empty()) run.out = readText(out);
   run.err = readText(err);
-  for (const auto& path : {in, out, err}) std::filesystem::remove(path);
+  for (const auto& path : {in, out, err})
+    if (path.parent_path() == call.folder) std::filesystem::remove(path);
   return run;
 }

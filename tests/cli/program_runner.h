@@ -19,6 +19,8 @@ struct ProgramCall {
   std::filesystem::path folder;  // the working folder
   // Environment changes for the program alone: a value to set, or nothing to unset.
   std::vector<std::pair<std::string, std::optional<std::string>>> environment;
+  // Where standard output goes instead of a file in the working folder, such as a full device.
+  std::filesystem::path output = {};
 };
 
 // Runs the program to its end; one that runs past a minute is ended and reported as such.

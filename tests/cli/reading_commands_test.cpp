@@ -68,6 +68,18 @@ TEST(ShowAndExport, TellTheFileAsAPersonAndAsAScriptReadIt) {
        0,
        "",
        {"{\n  \"settings\": {\n    \"resolution\": \"1920*1080 60F\",", "\"schedule\": {"}},
+      {"export: a file that is not a settings file is refused",
+       foreignFile(),
+       {"export", "-f", "Kestrune.txt"},
+       1,
+       "Kestrune.txt: not a settings file (476 bytes, tags not valid); --force exports it "
+       "anyway\n"},
+      {"export --force: as it reads",
+       foreignFile(),
+       {"export", "--force", "-f", "Kestrune.txt"},
+       0,
+       "",
+       {"\"resolution\": 120"}},
       {"show: a missing file", {}, show, 1, "Kestrune.txt: no such file\n"},
   });
 }
@@ -91,20 +103,33 @@ TEST(CheckCommand, GivesEachFileOneLineWithEveryProblem) {
   EXPECT_EQ(ok.out, "ours.txt: ok\n");
 
   const ProgramRun all =
-      folder.run({"check", "ours.txt", "short.txt", "odd.txt", "no-time.txt", "missing.txt"});
+      folder.run({"check", "ours.txt", "short.txt", "odd.txt", "no-time.txt", "missing.txt", ""});
   EXPECT_EQ(all.status, 1);
   EXPECT_EQ(all.err, "");
   EXPECT_EQ(all.out,
             "ours.txt: ok\n"
-            "short.txt: size 300 bytes, not 476; tags not valid\n"
+            "short.txt: not a settings file (300 bytes, tags not valid); --all lists every "
+            "problem\n"
             "odd.txt: resolution 9 is outside 0-7; schedule friday hour 17 is 7, outside 0-2; "
             "saved time 2026-13-07 14:05:09 is impossible\n"
             "no-time.txt: resolution -1 is outside 0-7; schedule monday hour 0 is 7, outside 0-2\n"
-            "missing.txt: no such file\n");
+            "missing.txt: no such file\n"
+            "'': an empty path names no file\n");
 
   const ProgramRun foreign = folder.run({"check", "foreign.txt"});
-  EXPECT_EQ(foreign.out.rfind("foreign.txt: tags not valid; resolution 120 is outside 0-7;", 0), 0u)
-      << foreign.out;
+  EXPECT_EQ(foreign.out,
+            "foreign.txt: not a settings file (476 bytes, tags not valid); --all lists every "
+            "problem\n");
+  const ProgramRun every = folder.run({"check", "--all", "foreign.txt"});
+  EXPECT_EQ(every.out.rfind("foreign.txt: size 476 bytes, not 476", 0), std::string::npos);
+  EXPECT_EQ(every.out.rfind("foreign.txt: tags not valid; resolution 120 is outside 0-7;", 0), 0u)
+      << every.out;
+
+#ifndef _WIN32
+  // A name cannot start a line of its own and pass for another file's verdict.
+  const ProgramRun forged = folder.run({"check", "evil: ok\nx"});
+  EXPECT_EQ(forged.out, "evil: ok\\x0Ax: no such file\n");
+#endif
 }
 
 TEST(Usage, WrongWordsAreUsageErrorsAndHelpAndVersionAnswer) {
@@ -126,11 +151,33 @@ TEST(Usage, WrongWordsAreUsageErrorsAndHelpAndVersionAnswer) {
        {"frob"},
        2,
        "kestrune: unknown command 'frob' (see kestrune --help)\n"},
+      {"--help quotes its example so that it can be pasted",
+       {},
+       {"--help"},
+       0,
+       "",
+       {"'resolution=1920*1080 60F' beep=off"}},
+      {"set --help lists every setting with its choices",
+       {},
+       {"set", "--help"},
+       0,
+       "",
+       {"  resolution: 2880*2160 24F, 2560*1440 30F,", "  date-format: YYYY/MM/DD, MM/DD/YYYY"}},
       {"an unknown option",
        ourFile(),
        {"show", "--bogus"},
        2,
-       "kestrune: The following argument was not expected: --bogus (see kestrune --help)\n"},
+       "kestrune: not expected: --bogus (see kestrune --help)\n"},
+      {"another command's option, in the order given",
+       ourFile(),
+       {"show", "--profile", "mac"},
+       2,
+       "kestrune: not expected: --profile mac (see kestrune --help)\n"},
+      {"an empty path names no file",
+       ourFile(),
+       {"show", "-f", ""},
+       2,
+       "kestrune: --file: an empty path names no file (see kestrune --help)\n"},
   });
 }
 
@@ -183,3 +230,26 @@ TEST(DiffCommand, NamesEachChangedSettingAndHourAndAnswersAsDiffDoes) {
     EXPECT_EQ(run.err, spec.err);
   }
 }
+
+#ifndef _WIN32
+TEST(Usage, WhenTheOutputCannotBeWrittenThenTheCommandFails) {
+  const std::vector<std::vector<std::string>> commands = {
+      {"show", "-f", "Kestrune.txt"},
+      {"show", "--json", "-f", "Kestrune.txt"},
+      {"check", "Kestrune.txt"},
+      {"export", "-f", "Kestrune.txt"},
+      {"set", "-f", "Kestrune.txt", "beep=off"},
+      {"--help"},
+      {"--version"},
+  };
+  for (const auto& arguments : commands) {
+    SCOPED_TRACE(arguments.front() + " " + arguments.back());
+    CaseFolder folder;
+    folder.put("Kestrune.txt", ourFile());
+    const ProgramRun run =
+        runProgram(KESTRUNE_PROGRAM, {arguments, "", folder.scratch().path(), {}, "/dev/full"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "kestrune: cannot write the output: No space left on device\n");
+  }
+}
+#endif

@@ -101,9 +101,12 @@ TEST(UserStories, TwoScriptsSchedulingDifferentDaysOfOneFileAtOnceLoseNoHour) {
       const auto where = folder.scratch().path() / day;
       std::filesystem::create_directory(where);
       for (int hour = 0; hour < kHourCount; ++hour) {
-        const ProgramRun run = runProgram(
-            KESTRUNE_PROGRAM,
-            {{"schedule", "-f", "../Kestrune.txt", day, std::to_string(hour), "C"}, "", where, {}});
+        const ProgramRun run =
+            runProgram(KESTRUNE_PROGRAM,
+                       {{"schedule", "-q", "-f", "../Kestrune.txt", day, std::to_string(hour), "C"},
+                        "",
+                        where,
+                        {}});
         EXPECT_EQ(run.status, 0) << day << " " << hour << ": " << run.err;
       }
       std::filesystem::remove(where);
@@ -114,11 +117,10 @@ TEST(UserStories, TwoScriptsSchedulingDifferentDaysOfOneFileAtOnceLoseNoHour) {
     tuesday.join();
 
     const std::string continuousDay(kHourCount, 'C');
-    Week expected = kMotionWeek;
-    expected[0] = expected[1] = continuousDay;
-    Case spec{"two scripts", {}, {}, 0, ""};
-    spec.settings = kWindowsDefaults;
-    spec.schedule = expected;
-    expectWritten(spec, folder);
+    Case both{"both scripts' hours", {}, {}, 0, ""};
+    both.settings = kWindowsDefaults;
+    both.schedule = kMotionWeek;
+    both.schedule[0] = both.schedule[1] = continuousDay;
+    expectWritten(both, folder);
   }
 }

@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <future>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 #include "record_bytes.h"
@@ -32,6 +36,14 @@ SaveResult saveWithin(_USR_SETTING_& record, const std::string& path) {
       if (fs::is_fifo(entry.status())) std::ifstream(entry.path()).close();
   }
   return save.get();
+}
+
+unsigned long currentProcess() {
+#ifdef _WIN32
+  return GetCurrentProcessId();
+#else
+  return static_cast<unsigned long>(getpid());
+#endif
 }
 
 enum class Planted { Folder, File, Link, Pipe };
@@ -78,25 +90,36 @@ bool stillPlanted(const ScratchFolder& folder, const std::string& name, Planted 
 
 }  // namespace
 
-TEST(SavePlaces, WhenSomethingStandsAtATemporaryNameThenTheSaveSucceedsAndLeavesItAlone) {
+TEST(SavePlaces, WhenSomethingStandsAtATemporaryNameThenTheSaveSucceedsAndOnlyADeadSavesFileGoes) {
+  // A temporary name of a save that is still running (this test's own), and of one whose
+  // program is gone: no process has a number that large.
+  char running[64];
+  std::snprintf(running, sizeof running, "Kestrune.txt.%lx-0a1b2c3d.tmp",
+                static_cast<unsigned long>(currentProcess()));
+  const std::string gone = "Kestrune.txt.7ffffff0-0a1b2c3d.tmp";
   struct Case {
-    const char* name;
+    std::string name;
     Planted kind;
+    bool kept;
   };
   const Case cases[] = {
-      {"Kestrune.txt.tmp", Planted::Folder},
-      {"Kestrune.txt.tmp", Planted::File},
-      {"Kestrune.txt.1f2e-0a1b2c3d.tmp", Planted::Folder},
-      {"Kestrune.txt.1f2e-0a1b2c3d.tmp", Planted::File},
+      {"Kestrune.txt.tmp", Planted::Folder, true},
+      {"Kestrune.txt.tmp", Planted::File, true},
+      {running, Planted::Folder, true},
+      {running, Planted::File, true},
+      {gone, Planted::Folder, true},
+      {gone, Planted::File, false},
 #ifndef _WIN32
-      {"Kestrune.txt.tmp", Planted::Link},
-      {"Kestrune.txt.tmp", Planted::Pipe},
-      {"Kestrune.txt.1f2e-0a1b2c3d.tmp", Planted::Link},
-      {"Kestrune.txt.1f2e-0a1b2c3d.tmp", Planted::Pipe},
+      {"Kestrune.txt.tmp", Planted::Link, true},
+      {"Kestrune.txt.tmp", Planted::Pipe, true},
+      {running, Planted::Link, true},
+      {running, Planted::Pipe, true},
+      {gone, Planted::Link, true},
+      {gone, Planted::Pipe, true},
 #endif
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.name) + " kind " + std::to_string(static_cast<int>(c.kind)));
+    SCOPED_TRACE(c.name + " kind " + std::to_string(static_cast<int>(c.kind)));
     ScratchFolder folder;
     plant(folder, c.name, c.kind);
     const auto before = folder.entries().size();
@@ -106,8 +129,8 @@ TEST(SavePlaces, WhenSomethingStandsAtATemporaryNameThenTheSaveSucceedsAndLeaves
     const SaveResult saved = saveWithin(record, path);
     ASSERT_TRUE(saved) << saved.describe();
     EXPECT_EQ(readBytes(path), bytesOf(record));
-    EXPECT_TRUE(stillPlanted(folder, c.name, c.kind));
-    EXPECT_EQ(folder.entries().size(), before + 1);
+    EXPECT_EQ(stillPlanted(folder, c.name, c.kind), c.kept);
+    EXPECT_EQ(folder.entries().size(), before + (c.kept ? 1 : 0));
   }
 }
 
@@ -150,6 +173,64 @@ TEST(SavePlaces, WhenTheSettingsFileIsALinkToNothingThenTheSaveFailsAndCreatesNo
   EXPECT_TRUE(fs::is_symlink(fs::symlink_status(path)));
   EXPECT_EQ(desktop.entries(), std::vector<std::string>{"Kestrune.txt"});
   EXPECT_TRUE(card.entries().empty());
+}
+
+#endif
+
+#ifndef _WIN32
+
+TEST(SavePlaces, WhenTheOldFileHasItsOwnPermissionsAndOwnerThenTheNewOneKeepsThem) {
+  struct Case {
+    const char* what;
+    mode_t mode;
+    uid_t owner;  // changed only when the test runs as the administrator
+  };
+  const Case cases[] = {
+      {"private to its owner", 0600, 0},
+      {"readable by the group", 0640, 0},
+      {"another account's, saved by the administrator", 0644, 65534},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.owner != 0 && ::geteuid() != 0) continue;
+    ScratchFolder folder;
+    const std::string path = folder.file("Kestrune.txt");
+    writeBytes(path, bytesOf(sealedRecord()));
+    ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
+    if (c.owner != 0) {
+      ASSERT_EQ(::chown(path.c_str(), c.owner, c.owner), 0);
+    }
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+
+    _USR_SETTING_ record = sealedRecord();
+    ASSERT_TRUE(saveSettingsFile(record, path, kStamp));
+    struct stat after {};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino) << "the file was replaced";
+    EXPECT_EQ(after.st_mode & 07777, c.mode);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+  }
+}
+
+TEST(SavePlaces, WhenAnotherAccountsLinkStandsInASharedFolderThenTheAdministratorDoesNotFollowIt) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only the administrator can plant another account's link";
+  ScratchFolder folder;
+  const fs::path shared = folder.path() / "shared";
+  fs::create_directory(shared);
+  ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+  const std::string victim = folder.file("victim");
+  writeBytes(victim, std::vector<std::uint8_t>(3, 0x5A));
+  const std::string path = (shared / "Kestrune.txt").string();
+  fs::create_symlink(victim, path);
+  ASSERT_EQ(::lchown(path.c_str(), 65534, 65534), 0);
+
+  _USR_SETTING_ record = sealedRecord();
+  const SaveResult saved = saveSettingsFile(record, path, kStamp);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(saved.failedStep, SaveStep::Link);
+  EXPECT_EQ(readBytes(victim), std::vector<std::uint8_t>(3, 0x5A));
 }
 
 #endif

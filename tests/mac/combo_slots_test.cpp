@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <set>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "combo_slots.h"
 
@@ -37,4 +41,27 @@ TEST(ComboSlots, WhenAComboBoxHasNoSelectionThenItsSlotIsStoredAs0xFF) {
   EXPECT_EQ(choiceOfComboIndex(7), 7);
   // Only the low eight bits of an index are kept.
   EXPECT_EQ(choiceOfComboIndex(258), 2);
+}
+
+TEST(ComboSlots, WhenOKReadsAComboBoxThenOnlyTextThatNamesAChoiceIsSaved) {
+  const std::vector<std::string_view> items = {"1Min", "3Min", "5Min"};
+  struct Case {
+    const char* text;
+    long selected;
+    std::optional<long> saved;
+  };
+  const Case cases[] = {
+      {"3Min", 1, 1},             // the pick as shown
+      {"5Min", 1, 2},             // an item's text typed over the pick
+      {"4K", 1, std::nullopt},    // free text names no choice
+      {"3min", 1, std::nullopt},  // nor does an item's text in another case
+      {"", 1, std::nullopt},      // a pick whose text was cleared
+      {"", -1, -1},               // a stored choice that names no item stays so
+      {"4K", -1, std::nullopt},   // typed where nothing was picked
+      {"1Min", -1, 0},            // an item typed where nothing was picked
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string("text '") + c.text + "', selected " + std::to_string(c.selected));
+    EXPECT_EQ(comboIndexOfText(c.text, items, c.selected), c.saved);
+  }
 }

@@ -49,3 +49,20 @@ TEST(InterfaceFile, WhenTheWindowLoadsThenEachComboBoxListsItsSlotsChoicesInStor
               std::vector<std::string>(texts.begin(), texts.end()));
   }
 }
+
+// GNUstep's loader makes a text field whose cell leaves these out editable, and Tab stops on it.
+TEST(InterfaceFile, WhenTheWindowLoadsThenNoLabelNorTheClockCanBeEditedOrSelected) {
+  const std::string xib = InterfaceFile();
+  int labels = 0;
+  for (std::size_t at = xib.find("<textFieldCell key=\"cell\""); at != std::string::npos;
+       at = xib.find("<textFieldCell key=\"cell\"", at + 1)) {
+    const std::string tag = xib.substr(at, xib.find('>', at) - at);
+    SCOPED_TRACE(tag);
+    EXPECT_NE(tag.find(" editable=\"NO\""), std::string::npos);
+    EXPECT_NE(tag.find(" selectable=\"NO\""), std::string::npos);
+    ++labels;
+  }
+  // The ten labels, the clock, the schedule's title, the legend, the week line, the card row's
+  // label and two hints.
+  EXPECT_EQ(labels, 17);
+}

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "schedule_cells.h"
 
@@ -88,4 +89,18 @@ TEST(CellLetters, WhenACellIsTypedThenAModesLetterInEitherCaseCountsAndAnythingE
   EXPECT_EQ(modeOfCellText(""), std::nullopt);
   EXPECT_EQ(modeOfCellText(std::nullopt), std::nullopt);
   EXPECT_EQ(modeOfCellText(std::string("C\0", 2)), std::nullopt);
+}
+
+TEST(CellLetters, WhenCellsAreCopiedThenThePasteboardHoldsTheLettersTheTableShowsAndPastesBack) {
+  ScheduleEdits::Week week{};
+  week.week_schduce[1].rec_motion_status[22] = Continuous;
+  week.week_schduce[1].rec_motion_status[23] = Motion;
+  week.week_schduce[2].rec_motion_status[0] = 7;    // no mode: shown, and copied, as M
+  const ScheduleEdits::CellRect rect{1, 22, 2, 3};  // hours 22, 23 and 0 of Tuesday, Wednesday
+  const std::string text = copyTextAsShown(week, rect);
+  EXPECT_EQ(text, "C\tM\tO\nO\tO\tM\n");
+  const ScheduleEdits::ParsedBlock parsed = ScheduleEdits::parseText(text);
+  ASSERT_TRUE(parsed.block) << parsed.error.message;
+  EXPECT_EQ(parsed.block->cells,
+            (std::vector<ScheduleMode>{Continuous, Motion, Off, Off, Off, Motion}));
 }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The Cancel button and Escape end the application without writing: an existing settings
-# file keeps every byte, even after a cell was edited, and no temporary file is left.
+# file keeps every byte, even after a cell was edited, and no temporary file is left. With
+# changes made, Escape and Quit ask "Discard your changes?" first, and the window stays open
+# unless the user agrees.
 source "$(dirname "$0")/lib.sh"
 e2e_begin
 
@@ -24,4 +26,20 @@ start_app
 press Escape
 expect_app_ends
 expect_file_untouched "Escape"
+
+start_app
+edit_cell 0 0 O Tab
+# The cell editor that Tab opened keeps Escape; a click elsewhere ends it.
+click_cell 3 3
+press Escape
+wait_until 10 "the question is asked" alert_has_focus
+press Escape
+wait_until 10 "the question is gone" no_alert_shown
+expect_window_open
+# Alt is GNUstep's Command key: Alt+Q is Quit.
+press alt+q
+wait_until 10 "the question is asked at Quit" alert_has_focus
+press Return
+expect_app_ends
+expect_file_untouched "discarding the changes"
 echo "e2e $e2e_name: passed"

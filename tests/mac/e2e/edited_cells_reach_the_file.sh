@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Schedule cells edited in the table reach the file that OK writes: a mode's letter in either
 # case ("o" is stored as 0, "m" as 2), and any other text is refused, so that the cell keeps
-# its byte; an edit that Return ends is taken too. Choices that name no item are shown as no
+# its byte; an edit that Return ends is taken too. Tab goes on to edit the next cell with its
+# letter selected, so that a typed letter replaces it. Choices that name no item are shown as no
 # selection and saved as 255. The file goes to the desktop that the user-dirs file names.
 source "$(dirname "$0")/lib.sh"
 e2e_begin
@@ -17,6 +18,8 @@ craft_record ours "-56 1 9 1 0 0 0 0 1 0 1" "${schedule[*]}"
 start_app
 edit_cell 2 5 o Tab
 edit_cell 4 10 m Tab
+xdotool type --delay 50 c
+press Tab
 # Return ends the last edit and presses OK, which takes the edit before it saves.
 edit_cell 6 23 x Return
 dismiss_alert
@@ -26,6 +29,7 @@ expect_sealed_record
 expect_bytes "choices" 136 11 "255 1 255 1 0 0 0 0 1 0 1"
 schedule[2 * 24 + 5]=0
 schedule[4 * 24 + 10]=2
+schedule[4 * 24 + 11]=1
 expect_bytes "schedule" 147 168 "${schedule[*]}"
 [ ! -e "$desktop/Kestrune.txt" ] || fail "the file went to ~/Desktop, not to the user's desktop"
 echo "e2e $e2e_name: passed"

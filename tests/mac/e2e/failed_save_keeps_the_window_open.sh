@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # When the settings file cannot be written (its path is a folder), OK shows an alert and the
-# application keeps running with the user's edits; once the cause is gone, OK saves them.
+# application keeps running with the user's edits; once the cause is gone, OK saves them. Text
+# typed into a combo box that names none of its choices is refused the same way.
 source "$(dirname "$0")/lib.sh"
 e2e_begin
 
@@ -18,10 +19,22 @@ expect_window_open
 [ "$(ls -A "$desktop")" = Kestrune.txt ] || fail "the desktop holds $(ls -A "$desktop" | tr '\n' ' ')"
 
 rmdir "$settings"
+click_control com2
+press alt+a
+xdotool type --delay 50 4K
+click_control okButton
+wait_until 10 "an alert is shown" alert_shown
+dismiss_alert
+expect_window_open
+[ ! -e "$settings" ] || fail "a choice that is no choice was saved"
+click_control com2
+press alt+a
+xdotool type --delay 50 5Min
 click_control okButton
 dismiss_alert
 expect_app_ends
 expect_sealed_record
+expect_bytes "loop length" 137 1 2
 read -ra schedule <<<"$(repeat 2 168)"
 schedule[1 * 24 + 3]=1
 expect_bytes "schedule" 147 168 "${schedule[*]}"

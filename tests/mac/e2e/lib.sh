@@ -28,6 +28,9 @@ press_gap=0.1
 
 app_pid=""
 app_status=""
+# The camera card's mount, while one is mounted.
+card=""
+card_image=""
 # What the application is started through, if anything.
 app_launcher=()
 own_display=no
@@ -55,14 +58,49 @@ e2e_begin() {
 e2e_end() {
   local status=$?
   if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
+    # GNUstep answers the signal as Quit, which asks first when there are unsaved changes.
     kill "$app_pid" 2>/dev/null || true
+    poll_until 5 app_has_ended || kill -KILL "$app_pid" 2>/dev/null || true
     wait "$app_pid" 2>/dev/null || true
   fi
+  unmount_card
   gnustep_end_session
   if [ "$own_display" = yes ]; then stop_xvfb; fi
   exit "$status"
 }
 
+
+#--- A camera card in the reader
+
+# True for the machine's real root, which may use FUSE; a user namespace's root may not.
+real_root() { [ "$(awk '$1 == 0 { print $2 }' /proc/self/uid_map)" = 0 ]; }
+
+# Mounts a camera card (a DCIM folder at its root) where a Linux desktop mounts one,
+# /media/<user>/<label>, in this session's private mount namespace, under a /media of its own:
+# as root a FAT image through fusefat, for anyone else a tmpfs. Sets card to its root.
+mount_card() {
+  local label=$1
+  mount -t tmpfs e2e-media /media
+  card="/media/$(id -un)/$label"
+  mkdir -p "$card"
+  if real_root; then
+    card_image="$HOME/card.img"
+    truncate -s 32M "$card_image"
+    mkfs.vfat -n "$label" "$card_image" >/dev/null
+    fusefat -o rw+ "$card_image" "$card"
+  else
+    mount -t tmpfs "$label" "$card"
+  fi
+  mkdir "$card/DCIM"
+  echo "e2e $e2e_name: card $label mounted at $card ($(findmnt -no FSTYPE "$card"))"
+}
+
+unmount_card() {
+  [ -n "$card" ] || return 0
+  if [ -n "$card_image" ]; then fusermount -u "$card" || true; else umount "$card" || true; fi
+  umount /media || true
+  card=""
+}
 
 visible_windows() { xdotool search --onlyvisible --name '.' 2>/dev/null | sort; }
 alert_window() { window_titled Alert; }
