@@ -12,6 +12,8 @@
 #include "schedule_modes.h"
 #include "setting_names.h"
 #include "settings_document.h"
+#include "shown_text.h"
+#include "text_report.h"
 #include "week_words.h"
 
 namespace Commands {
@@ -50,15 +52,16 @@ std::string fileStateText(const Card& card) {
   return "unreadable: " + card.reason;
 }
 
+// A card's root and label come from outside, as file names do.
 std::string labelText(const Card& card) {
-  return card.label.empty() ? "(no label)" : card.label;
+  return card.label.empty() ? "(no label)" : shown(card.label);
 }
 
 // "/media/ann/CAMERA (CAMERA), E:\ (no label)": the cards present, for messages.
 std::string cardList(const std::vector<Card>& cards) {
   std::string text;
   for (const Card& card : cards)
-    text += (text.empty() ? "" : ", ") + card.root + " (" + labelText(card) + ")";
+    text += (text.empty() ? "" : ", ") + shown(card.root) + " (" + labelText(card) + ")";
   return text;
 }
 
@@ -73,12 +76,6 @@ std::string rootKey(std::string root) {
   while (root.size() > 1 && root.back() == '/') root.pop_back();
   return root;
 #endif
-}
-
-std::string choiceText(SettingSlot slot, int value) {
-  if (value >= 0 && value <= highestChoice(slot))
-    return choiceTexts(slot)[static_cast<std::size_t>(value)];
-  return "(" + std::to_string(value) + ")";
 }
 
 std::string modeWord(int mode) {
@@ -110,11 +107,11 @@ std::string dayChanges(const _day_schduce_& a, const _day_schduce_& b,
 std::optional<_USR_SETTING_> settingsRecord(const std::string& file, Streams io) {
   const FileRead read = readFileImage(file);
   if (!read.image) {
-    io.err << file << ": " << read.reason << '\n';
+    io.err << shown(file) << ": " << read.reason << '\n';
     return std::nullopt;
   }
   if (read.image->size != kRecordSize || !RecordCodec::hasValidTags(read.image->bytes)) {
-    io.err << file << ": not a settings file\n";
+    io.err << shown(file) << ": not a settings file\n";
     return std::nullopt;
   }
   return read.image->record();
@@ -144,12 +141,13 @@ Status cards(bool json, Streams io) {
   if (found.empty()) io.out << "no card\n";
   std::size_t rootWidth = 0, labelWidth = 0;
   for (const Card& card : found) {
-    rootWidth = std::max(rootWidth, card.root.size());
+    rootWidth = std::max(rootWidth, shown(card.root).size());
     labelWidth = std::max(labelWidth, labelText(card).size());
   }
   for (const Card& card : found) {
+    const std::string root = shown(card.root);
     const std::string label = labelText(card);
-    io.out << card.root << std::string(rootWidth - card.root.size() + 2, ' ') << label
+    io.out << root << std::string(rootWidth - root.size() + 2, ' ') << label
            << std::string(labelWidth - label.size() + 2, ' ')
            << (card.cameraCard ? "camera card  " : "other volume ") << ' ' << fileStateText(card)
            << '\n';
@@ -167,7 +165,7 @@ std::string cardFile(const std::string& selector, Streams io) {
   }
   if (chosen.size() == 1) return cardSettingsPath(chosen.front().root);
 
-  const std::string what = selector.empty() ? "camera card" : "card '" + selector + "'";
+  const std::string what = selector.empty() ? "camera card" : "card '" + shown(selector) + "'";
   if (present.empty())
     io.err << "kestrune: no " << what << ": no removable volume is mounted\n";
   else if (chosen.empty())

@@ -205,7 +205,7 @@ TEST(DiffCommand, NamesEachChangedSettingAndHourAndAnswersAsDiffDoes) {
       {{"diff", "ours.txt", "resaved.txt"}, 0, "same\n", ""},
       {{"diff", "ours.txt", "changed.txt"},
        1,
-       "resolution: 1920*1080 60F → (9)\n"
+       "resolution: 1920*1080 60F → (9: outside 0-7)\n"
        "beep: ON → OFF\n"
        "Mon–Tue, Thu–Fri: 8–18 Motion → Continuous\n"
        "Wed: 0 Motion → Off, 8–18 Motion → Continuous\n"
@@ -213,7 +213,7 @@ TEST(DiffCommand, NamesEachChangedSettingAndHourAndAnswersAsDiffDoes) {
        ""},
       {{"diff", "changed.txt", "ours.txt"},
        1,
-       "resolution: (9) → 1920*1080 60F\n"
+       "resolution: (9: outside 0-7) → 1920*1080 60F\n"
        "beep: OFF → ON\n"
        "Mon–Tue, Thu–Fri: 8–18 Continuous → Motion\n"
        "Wed: 0 Off → Motion, 8–18 Continuous → Motion\n"
