@@ -14,6 +14,19 @@ int ColumnAtX(int x, int rowLeft, const std::vector<int>& columnWidths) {
   return -1;
 }
 
+int ColumnNearX(int x, int rowLeft, const std::vector<int>& columnWidths) {
+  const int column = ColumnAtX(x, rowLeft, columnWidths);
+  if (column >= 0 || columnWidths.empty()) return column;
+  return x < rowLeft ? 0 : static_cast<int>(columnWidths.size()) - 1;
+}
+
+int ColumnLeft(int column, int rowLeft, const std::vector<int>& columnWidths) {
+  int left = rowLeft;
+  for (int index = 0; index < column && index < static_cast<int>(columnWidths.size()); ++index)
+    left += columnWidths[static_cast<std::size_t>(index)];
+  return left;
+}
+
 int RevealScroll(int cellLeft, int cellWidth, int clientLeft, int clientRight) {
   if (cellLeft < clientLeft || cellLeft > clientRight) return cellLeft - clientLeft;
   if (cellLeft + cellWidth > clientRight) return cellLeft + cellWidth - clientRight;

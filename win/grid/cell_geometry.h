@@ -1,6 +1,6 @@
-// The grid's pure arithmetic, free of any window: which column a point falls in, how far to
-// scroll to reveal a column, how wide the columns are to fill a width and how tall a drop-down
-// editor is.
+// The grid's pure arithmetic, free of any window, and the one place a cell's span is worked
+// out: which column a point falls in, where a column starts, how far to scroll to reveal it, how
+// wide the columns are to fill a width and how tall a drop-down editor is.
 #pragma once
 
 #include <vector>
@@ -11,6 +11,13 @@ namespace CellGeometry {
 // edge in index order; a point on the line between two columns belongs to the left one.
 // -1 when x lies right of the last column (or left of the first).
 int ColumnAtX(int x, int rowLeft, const std::vector<int>& columnWidths);
+
+// The column holding x as ColumnAtX finds it, or, for a point outside them all, the nearer
+// end column: a drag that leaves the row keeps selecting. -1 only when there are no columns.
+int ColumnNearX(int x, int rowLeft, const std::vector<int>& columnWidths);
+
+// Where a column starts: the row's left edge plus the widths of the columns before it.
+int ColumnLeft(int column, int rowLeft, const std::vector<int>& columnWidths);
 
 // Horizontal scroll, in pixels, that brings a column starting at cellLeft (client coordinates)
 // into the client area [clientLeft, clientRight]: a column starting outside the area is

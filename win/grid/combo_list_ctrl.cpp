@@ -148,29 +148,24 @@ bool CComboListCtrl::CellFromPoint(CPoint point, int& row, int& column) const {
   GetItemRect(row, rowRect, LVIR_BOUNDS);
   if (!rowRect.PtInRect(point)) return false;
 
-  std::vector<int> widths;
-  for (int index = 0; index < ColumnCount(); ++index) widths.push_back(ColumnWidth(index));
-  column = CellGeometry::ColumnAtX(point.x, rowRect.left, widths);
+  column = CellGeometry::ColumnAtX(point.x, rowRect.left, ColumnWidths());
   return column >= 0;
 }
 
 CRect CComboListCtrl::CellRect(int column, int row) {
-  CRect rowRect;
-  GetItemRect(row, rowRect, LVIR_BOUNDS);
-  return RevealColumn(column, rowRect);
-}
-
-CRect CComboListCtrl::RevealColumn(int column, const CRect& rowRect) {
+  const CRect cell = CellBounds(row, column);
   CRect client;
   GetClientRect(client);
-  const int width = ColumnWidth(column);
-  int offset = 0;
-  for (int index = 0; index < column; ++index) offset += ColumnWidth(index);
-  const int left = rowRect.left + offset;
-
-  const int dx = CellGeometry::RevealScroll(left, width, client.left, client.right);
+  const int dx = CellGeometry::RevealScroll(cell.left, cell.Width(), client.left, client.right);
   SendMessage(LVM_SCROLL, static_cast<WPARAM>(dx), 0);
-  return CRect(left - dx, rowRect.top, left - dx + width, rowRect.bottom);
+  return CRect(cell.left - dx, cell.top, cell.right - dx, cell.bottom);
+}
+
+CRect CComboListCtrl::CellBounds(int row, int column) const {
+  CRect rowRect;
+  GetItemRect(row, rowRect, LVIR_BOUNDS);
+  const int left = CellGeometry::ColumnLeft(column, rowRect.left, ColumnWidths());
+  return CRect(left, rowRect.top, left + ColumnWidth(column), rowRect.bottom);
 }
 
 CInPlaceCombo* CComboListCtrl::OpenChoiceEditor(int row, int column, CStringList& choices,
@@ -220,4 +215,10 @@ int CComboListCtrl::ColumnCount() const {
 
 int CComboListCtrl::ColumnWidth(int column) const {
   return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
+}
+
+std::vector<int> CComboListCtrl::ColumnWidths() const {
+  std::vector<int> widths;
+  for (int column = 0; column < ColumnCount(); ++column) widths.push_back(ColumnWidth(column));
+  return widths;
 }

@@ -5,6 +5,8 @@
 // WM_CELL_EDITED.
 #pragma once
 
+#include <vector>
+
 #include "framework/framework.h"
 #include "grid/cell_messages.h"
 
@@ -48,14 +50,16 @@ class CComboListCtrl : public CListCtrl {
   bool CellFromPoint(CPoint point, int& row, int& column) const;
   // The cell's rectangle in client coordinates, after scrolling the column into view.
   CRect CellRect(int column, int row);
+  // The cell's rectangle in client coordinates as it stands, without scrolling.
+  CRect CellBounds(int row, int column) const;
   int ColumnCount() const;
   int ColumnWidth(int column) const;
+  std::vector<int> ColumnWidths() const;
 
  private:
   static constexpr int kFilterColumns = 100;
 
   void EditCell(int row, int column, const CString& text);
-  CRect RevealColumn(int column, const CRect& rowRect);
   CInPlaceCombo* OpenChoiceEditor(int row, int column, CStringList& choices, const CString& text);
   void OpenTextEditor(int row, int column, const CString& text);
   // Lets a shared editor that has just ended close its window before a new edit starts.

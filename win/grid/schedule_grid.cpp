@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "grid/cell_geometry.h"
 #include "grid/schedule_layout.h"
 #include "grid/schedule_menu.h"
 #include "grid/text_clipboard.h"
@@ -232,7 +233,7 @@ void CScheduleGrid::OnCustomDraw(NMHDR* header, LRESULT* result) {
     draw->clrText = ColourOf(highlighted ? look.selectedText : look.text);
     *result = CDRF_NOTIFYSUBITEMDRAW | CDRF_NEWFONT;
   } else if (stage == CDDS_POSTPAINT && ::GetFocus() == m_hWnd) {
-    CRect frame = CellBounds(m_selection.Current());
+    CRect frame = CellBounds(m_selection.Current().day, m_selection.Current().hour);
     ::InflateRect(&frame, -1, -1);
     ::DrawFocusRect(draw->nmcd.hdc, &frame);
   }
@@ -385,21 +386,8 @@ GridCell CScheduleGrid::CellNearPoint(CPoint point) const {
   const int rowHeight = std::max(1, firstRow.Height());
   const int day =
       std::clamp(static_cast<int>(point.y - firstRow.top) / rowHeight, 0, kDayCount - 1);
-  int right = static_cast<int>(firstRow.left);
-  for (int hour = 0; hour < kHourCount; ++hour) {
-    right += ColumnWidth(hour);
-    if (point.x < right) return {day, hour};
-  }
-  return {day, kHourCount - 1};
-}
-
-CRect CScheduleGrid::CellBounds(GridCell cell) const {
-  CRect row;
-  GetItemRect(cell.day, row, LVIR_BOUNDS);
-  int left = static_cast<int>(row.left);
-  for (int hour = 0; hour < cell.hour; ++hour) left += ColumnWidth(hour);
-  return CRect(left, static_cast<int>(row.top), left + ColumnWidth(cell.hour),
-               static_cast<int>(row.bottom));
+  const int hour = CellGeometry::ColumnNearX(point.x, firstRow.left, ColumnWidths());
+  return {day, std::clamp(hour, 0, kHourCount - 1)};
 }
 
 void CScheduleGrid::ForgetListSelection() {
@@ -426,7 +414,7 @@ void CScheduleGrid::ShowContextMenu(CPoint screenPoint) {
 
 void CScheduleGrid::ShowContextMenuAtCurrentCell() {
   SelectionChanged();
-  const CRect cell = CellBounds(m_selection.Current());
+  const CRect cell = CellBounds(m_selection.Current().day, m_selection.Current().hour);
   CPoint corner(cell.left, cell.bottom);
   ::ClientToScreen(m_hWnd, &corner);
   ShowContextMenu(corner);

@@ -57,8 +57,6 @@ class CScheduleGrid : public CComboListCtrl {
   void SelectionChanged();
   // The cell under a point of the client area or nearest to it, for a drag that leaves it.
   GridCell CellNearPoint(CPoint point) const;
-  // The cell's rectangle in client coordinates as it stands, without scrolling.
-  CRect CellBounds(GridCell cell) const;
   // The list's own row selection and focus mean nothing here: the grid draws its own.
   void ForgetListSelection();
 

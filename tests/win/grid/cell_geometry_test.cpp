@@ -33,6 +33,26 @@ TEST(ColumnUnderPoint, WhenAColumnHasNoWidthThenItOwnsOnlyItsDivider) {
   EXPECT_EQ(CellGeometry::ColumnAtX(61, 0, widths), 2);
 }
 
+TEST(ColumnNearPoint, APointOutsideTheColumnsTakesTheNearerEndColumnAndOneInsideItsOwn) {
+  const struct {
+    int x;
+    std::vector<int> widths;
+    int expect;
+  } cases[] = {
+      {-40, kSixtyWide, 0},   {60, kSixtyWide, 0}, {61, kSixtyWide, 1},
+      {5000, kSixtyWide, 23}, {5, {}, -1},
+  };
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.x);
+    EXPECT_EQ(CellGeometry::ColumnNearX(row.x, 0, row.widths), row.expect);
+  }
+}
+
+TEST(ColumnStart, AColumnStartsWhereTheColumnsBeforeItEnd) {
+  EXPECT_EQ(CellGeometry::ColumnLeft(0, -120, kSixtyWide), -120);
+  EXPECT_EQ(CellGeometry::ColumnLeft(3, 10, {60, 0, 30, 60}), 100);
+}
+
 TEST(RevealScrolling, WhenTheColumnIsWhollyVisibleThenNothingScrolls) {
   EXPECT_EQ(CellGeometry::RevealScroll(120, 60, 0, 700), 0);
   EXPECT_EQ(CellGeometry::RevealScroll(640, 60, 0, 700), 0);

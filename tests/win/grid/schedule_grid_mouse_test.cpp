@@ -3,6 +3,7 @@
 // darker shades of the modes' colours.
 #include "schedule_grid_test_host.h"
 
+#include <functional>
 #include <string>
 
 #include "grid/mode_colours.h"
@@ -12,13 +13,26 @@ namespace {
 using ScheduleGridMouse = ScheduleGridTest;
 
 TEST_F(ScheduleGridMouse, AClickOpensTheDropDownAndTheKeysActFromItsCellAfterEscape) {
-  ClickCell(2, 3);
-  ASSERT_NE(OpenCombo(), nullptr);
-  EXPECT_EQ(RectInGrid(OpenCombo()).left, ColumnLeft(3, 2));
-  Press(VK_ESCAPE);
-  Press(VK_RIGHT);
-  Press('C');
-  EXPECT_EQ(ShownRows(), Painted(AllCells('M'), 2, 4, 2, 4, 'C'));
+  // A line between two columns belongs to the left one, also when the hand moves on the spot.
+  const CPoint onTheLine(ColumnLeft(4, 2), CellCenter(2, 3).y);
+  const struct {
+    const char* where;
+    std::function<void()> click;
+  } cases[] = {
+      {"inside the cell", [&] { ClickCell(2, 3); }},
+      {"on the line right of it, moving on the spot", [&] { Drag(onTheLine, onTheLine); }},
+  };
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.where);
+    ShowRows(AllCells('M'));
+    row.click();
+    ASSERT_NE(OpenCombo(), nullptr);
+    EXPECT_EQ(RectInGrid(OpenCombo()).left, ColumnLeft(3, 2));
+    Press(VK_ESCAPE);
+    Press(VK_RIGHT);
+    Press('C');
+    EXPECT_EQ(ShownRows(), Painted(AllCells('M'), 2, 4, 2, 4, 'C'));
+  }
 }
 
 TEST_F(ScheduleGridMouse, DragsHeaderClicksAndShiftSelectRectanglesWithoutAnEditor) {

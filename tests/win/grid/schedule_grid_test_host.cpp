@@ -54,8 +54,10 @@ void ScheduleGridTest::PressTimes(int times, WPARAM key, std::initializer_list<i
 }
 
 void ScheduleGridTest::Drag(int fromDay, int fromHour, int toDay, int toHour) {
-  const CPoint from = CellCenter(fromDay, fromHour);
-  const CPoint to = CellCenter(toDay, toHour);
+  Drag(CellCenter(fromDay, fromHour), CellCenter(toDay, toHour));
+}
+
+void ScheduleGridTest::Drag(CPoint from, CPoint to) {
   host.grid.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
   host.grid.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
   host.grid.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));

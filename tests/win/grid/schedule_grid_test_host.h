@@ -30,8 +30,10 @@ class ScheduleGridTest : public GridTest {
   // Presses a key on the window with the focus while the given keys are held.
   void Press(WPARAM key, std::initializer_list<int> held = {});
   void PressTimes(int times, WPARAM key, std::initializer_list<int> held = {});
-  // Posts a left press at one cell, a move to another and the release there.
+  // Posts a left press at one cell, a move to another and the release there...
   void Drag(int fromDay, int fromHour, int toDay, int toHour);
+  // ...or at and to client points.
+  void Drag(CPoint from, CPoint to);
   // Clicks the header of an hour's column.
   void ClickHeader(int hour, std::initializer_list<int> held = {});
   // Posts a command of the context menu to the grid.
