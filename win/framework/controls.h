@@ -54,7 +54,6 @@ class CListCtrl : public CWnd {
   }
   BOOL SetItemText(int item, int subItem, const char* text);
   CString GetItemText(int item, int subItem) const;
-  int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
   // The row under a client point, or -1.
   int HitTest(CPoint point, UINT* flags = nullptr) const;
   // The rectangle of a row part (LVIR_BOUNDS, ...) in client coordinates; rect is left as it

@@ -14,7 +14,6 @@ class CString {
   operator const char*() const { return m_text.c_str(); }
   int GetLength() const { return static_cast<int>(m_text.size()); }
   bool IsEmpty() const { return m_text.empty(); }
-  void Empty() { m_text.clear(); }
   // Index of the first occurrence of the character, or -1.
   int Find(char character) const {
     const size_t at = m_text.find(character);
@@ -24,10 +23,6 @@ class CString {
     m_text = text ? text : "";
     return *this;
   }
-  CString& operator+=(const char* text) {
-    m_text += text ? text : "";
-    return *this;
-  }
   friend bool operator==(const CString& left, const char* right) {
     return left.m_text == (right ? right : "");
   }
@@ -35,8 +30,6 @@ class CString {
     return left.m_text == right.m_text;
   }
 
-  // Replaces the text with printf-style formatted text.
-  void Format(const char* format, ...);
   // Replaces the text with string resource id of the program; false if there is none.
   BOOL LoadString(UINT id);
 

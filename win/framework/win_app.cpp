@@ -28,19 +28,9 @@ CWinApp::~CWinApp() {
   if (g_application == this) g_application = nullptr;
 }
 
-void CWinApp::StartUp(HINSTANCE instance) {
-  m_hInstance = instance;
+void CWinApp::StartUp() {
   if (m_appName.IsEmpty()) m_appName = ProgramBaseName();
   m_pszAppName = m_appName;
-}
-
-int CWinApp::Run() {
-  MSG msg;
-  while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-  }
-  return static_cast<int>(msg.wParam);
 }
 
 void CWinApp::OnHelp() {
@@ -57,9 +47,10 @@ CWinApp* AfxGetApp() {
   return g_application;
 }
 
-int AfxWinMain(HINSTANCE instance) {
+int AfxWinMain(HINSTANCE) {
   CWinApp* app = AfxGetApp();
   if (!app) return -1;
-  app->StartUp(instance);
-  return app->InitInstance() ? app->Run() : 0;
+  app->StartUp();
+  app->InitInstance();
+  return 0;
 }

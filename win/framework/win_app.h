@@ -10,31 +10,25 @@ class CWinApp : public CCmdTarget {
   explicit CWinApp(const char* appName = nullptr);
   ~CWinApp() override;
 
-  // Called once at start; FALSE ends the program, TRUE enters the message loop (Run).
-  virtual BOOL InitInstance() { return TRUE; }
-  // Called after InitInstance returned TRUE: pumps messages until WM_QUIT, returns its code.
-  virtual int Run();
+  // Called once at start. The program has no message loop of its own, only its dialogs' modal
+  // loops, so it ends when this returns; FALSE says so.
+  virtual BOOL InitInstance() { return FALSE; }
   // The standard Help command: opens the program's help file.
   void OnHelp();
 
   const char* m_pszAppName = nullptr;
-  HINSTANCE m_hInstance = nullptr;
   CWnd* m_pMainWnd = nullptr;
 
  private:
-  // Fills in what is known only once the program runs: the instance and the name.
+  // Fills in what is known only once the program runs: the name.
   friend int AfxWinMain(HINSTANCE instance);
-  void StartUp(HINSTANCE instance);
+  void StartUp();
 
   CString m_appName;
 };
 
 CWinApp* AfxGetApp();
-// The program's module, which holds its resources.
-inline HINSTANCE AfxGetResourceHandle() {
-  return ::GetModuleHandleA(nullptr);
-}
-// Called by the entry point: starts the application object and runs it.
+// Called by the entry point: starts the application object and runs its InitInstance.
 int AfxWinMain(HINSTANCE instance);
 // Hosting ActiveX controls, which MFC enables here: this program's dialogs contain none, so
 // there is nothing to enable.
