@@ -1,8 +1,11 @@
 # shellcheck shell=bash
 # Sourced by the end-to-end scenarios of both programs, after their own lib.sh has set
-# e2e_name, e2e_shots, step_seconds and settings: failing with a picture, bounded waiting, and
-# reading and crafting the settings file.
-# shellcheck disable=SC2154 # those four come from the scenario's lib.sh
+# e2e_name, e2e_shots and settings: failing with a picture, bounded waiting, and reading and
+# crafting the settings file.
+# shellcheck disable=SC2154 # those three come from the scenario's lib.sh
+
+# shellcheck source=../../tools/lib/poll.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/lib/poll.sh"
 
 # Keeps a picture of the screen, says what went wrong and ends the scenario.
 fail() {
@@ -16,17 +19,11 @@ fail() {
 
 #--- Waiting
 
-# Runs a command every step until it succeeds; fails the scenario after the given seconds.
+# Polls a command until it succeeds; fails the scenario after the given seconds.
 wait_until() {
   local seconds=$1 what=$2
   shift 2
-  local steps step
-  steps=$(awk -v s="$seconds" -v d="$step_seconds" 'BEGIN { printf "%d", s / d }')
-  for ((step = 0; step < steps; step++)); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep "$step_seconds"
-  done
-  fail "timed out waiting until $what"
+  poll_until "$seconds" "$@" || fail "timed out waiting until $what"
 }
 
 #--- The settings file

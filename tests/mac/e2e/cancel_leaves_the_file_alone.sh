@@ -16,18 +16,18 @@ expect_file_untouched() {
   [ "$(ls -A "$desktop")" = Kestrune.txt ] || fail "after $1 the desktop holds $(ls -A "$desktop" | tr '\n' ' ')"
 }
 
-start_app
+start_program
 edit_cell 0 0 O Tab
 click_control cancelButton
-expect_app_ends
+expect_program_ends
 expect_file_untouched "Cancel"
 
-start_app
+start_program
 press Escape
-expect_app_ends
+expect_program_ends
 expect_file_untouched "Escape"
 
-start_app
+start_program
 edit_cell 0 0 O Tab
 # The cell editor that Tab opened keeps Escape; a click elsewhere ends it.
 click_cell 3 3
@@ -40,6 +40,6 @@ expect_window_open
 press alt+q
 wait_until 10 "the question is asked at Quit" alert_has_focus
 press Return
-expect_app_ends
+expect_program_ends
 expect_file_untouched "discarding the changes"
 echo "e2e $e2e_name: passed"

@@ -9,7 +9,7 @@ for ((cell = 0; cell < 168; cell++)); do schedule+=($((cell % 3))); done
 schedule[3]=7
 craft_record ours "3 1 3 1 0 0 0 0 1 0 1" "${schedule[*]}"
 
-start_app
+start_program
 click_control day5
 click_with shift click_control day6
 press shift+o

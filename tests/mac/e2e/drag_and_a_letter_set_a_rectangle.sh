@@ -5,7 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin
 
-start_app
+start_program
 week_line=$(control_picture weekLine)
 click_cell 0 8
 press x

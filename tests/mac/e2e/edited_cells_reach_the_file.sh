@@ -15,7 +15,7 @@ read -ra schedule <<<"$(repeat 1 168)"
 # Two choices name no item of their lists: their combo boxes show no selection.
 craft_record ours "-56 1 9 1 0 0 0 0 1 0 1" "${schedule[*]}"
 
-start_app
+start_program
 edit_cell 2 5 o Tab
 edit_cell 4 10 m Tab
 xdotool type --delay 50 c
@@ -23,7 +23,7 @@ press Tab
 # Return ends the last edit and presses OK, which takes the edit before it saves.
 edit_cell 6 23 x Return
 dismiss_alert
-expect_app_ends
+expect_program_ends
 
 expect_sealed_record
 expect_bytes "choices" 136 11 "255 1 255 1 0 0 0 0 1 0 1"

@@ -5,7 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin
 
-start_app
+start_program
 # Blocked once the window is up: a folder there at the start would be named at the start.
 mkdir -p "$settings"
 # Return ends the edit and presses OK.
@@ -32,7 +32,7 @@ press alt+a
 xdotool type --delay 50 5Min
 click_control okButton
 dismiss_alert
-expect_app_ends
+expect_program_ends
 expect_sealed_record
 expect_bytes "loop length" 137 1 2
 read -ra schedule <<<"$(repeat 2 168)"

@@ -4,13 +4,13 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin
 
-start_app
+start_program
 click_control okButton
 wait_until 10 "an alert is shown" alert_shown
 expect_window_open
 [ -f "$settings" ] || fail "the alert came before the file was written"
 dismiss_alert
-expect_app_ends
+expect_program_ends
 
 expect_sealed_record
 expect_bytes "choices" 136 11 "3 1 3 1 0 0 0 0 1 0 1"

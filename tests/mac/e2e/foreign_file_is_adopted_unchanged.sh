@@ -13,11 +13,11 @@ done
 schedule[2 * 24 + 5]=7
 craft_record foreign "5 0 6 0 1 1 1 1 4 2 2" "${schedule[*]}"
 
-start_app
+start_program
 press Return
 wait_until 10 "an alert is shown" alert_shown
 dismiss_alert
-expect_app_ends
+expect_program_ends
 
 expect_sealed_record
 expect_bytes "choices" 136 11 "5 0 6 0 1 1 1 0 4 2 2"

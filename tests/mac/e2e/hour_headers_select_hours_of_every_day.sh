@@ -4,7 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin
 
-start_app
+start_program
 click_hour_header 0
 click_with shift click_hour_header 5
 press o

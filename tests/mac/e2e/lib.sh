@@ -21,13 +21,12 @@ source "$KESTRUNE_ROOT/tools/lib/mac-app.sh"
 source "$KESTRUNE_ROOT/tests/e2e/scenario.sh"
 mac_app=$2
 
-step_seconds=0.05
 # Clicks closer together than this are taken as one by GNUstep's tracking loops.
 click_gap=0.3
 press_gap=0.1
 
-app_pid=""
-app_status=""
+program_pid=""
+program_status=""
 # The camera card's mount, while one is mounted.
 card=""
 card_image=""
@@ -57,11 +56,11 @@ e2e_begin() {
 # Ends whatever still runs; the session's folders go with it.
 e2e_end() {
   local status=$?
-  if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
+  if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
     # GNUstep answers the signal as Quit, which asks first when there are unsaved changes.
-    kill "$app_pid" 2>/dev/null || true
-    poll_until 5 app_has_ended || kill -KILL "$app_pid" 2>/dev/null || true
-    wait "$app_pid" 2>/dev/null || true
+    kill "$program_pid" 2>/dev/null || true
+    poll_until 5 program_has_ended || kill -KILL "$program_pid" 2>/dev/null || true
+    wait "$program_pid" 2>/dev/null || true
   fi
   unmount_card
   gnustep_end_session
@@ -112,20 +111,20 @@ alert_has_focus() {
   alert=$(alert_window)
   [ -n "$alert" ] && focus_is_on "$alert"
 }
-app_has_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
+program_has_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 focus_is_on() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 
 #--- The application
 
-start_app() {
-  launch_app
+start_program() {
+  launch_program
   await_window
 }
 
-launch_app() {
+launch_program() {
   echo "e2e $e2e_name: starting $(basename "$mac_app")"
   "${app_launcher[@]}" "$mac_app" "${mac_app_arguments[@]}" </dev/null >>"$log" 2>&1 &
-  app_pid=$!
+  program_pid=$!
 }
 
 await_window() {
@@ -139,16 +138,16 @@ await_window() {
 }
 
 # Waits for the application to end and checks its exit status.
-expect_app_ends() {
-  wait_until 20 "the application ends" app_has_ended
-  app_status=0
-  wait "$app_pid" || app_status=$?
-  app_pid=""
-  [ "$app_status" -eq 0 ] || fail "the application ended with status $app_status"
+expect_program_ends() {
+  wait_until 20 "the application ends" program_has_ended
+  program_status=0
+  wait "$program_pid" || program_status=$?
+  program_pid=""
+  [ "$program_status" -eq 0 ] || fail "the application ended with status $program_status"
 }
 
 expect_window_open() {
-  kill -0 "$app_pid" 2>/dev/null || fail "the application has ended"
+  kill -0 "$program_pid" 2>/dev/null || fail "the application has ended"
   [ -n "$(mac_window)" ] || fail "the window is not shown"
 }
 
@@ -243,7 +242,7 @@ press_ok_and_finish() {
   click_control okButton
   wait_until 10 "an alert is shown" alert_shown
   dismiss_alert
-  expect_app_ends
+  expect_program_ends
 }
 
 # Dismisses the alert with its default button and waits until it is gone.

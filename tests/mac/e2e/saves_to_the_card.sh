@@ -7,7 +7,7 @@ e2e_begin
 mount_card CAMERA
 desktop_settings=$settings
 
-start_app
+start_program
 click_cell 2 7
 press c
 press_ok_and_finish

@@ -9,7 +9,7 @@ schedule=()
 for ((cell = 0; cell < 168; cell++)); do schedule+=($(((cell / 5) % 3))); done
 craft_record ours "3 1 3 1 0 0 0 0 1 0 1" "${schedule[*]}"
 
-start_app
+start_program
 drag_cells 1 2 3 9
 before=$(control_picture scheduleScroll)
 press m

@@ -10,7 +10,7 @@ craft_record ours "5 0 6 0 1 1 1 0 4 2 2" "$(repeat 1 168)"
 chmod 000 "$settings"
 app_launcher=(setpriv --inh-caps=-all --bounding-set=-all --)
 
-launch_app
+launch_program
 wait_until 30 "an alert is shown" alert_shown
 [ -z "$(mac_window)" ] || fail "the window was shown before the alert"
 dismiss_alert
@@ -20,7 +20,7 @@ chmod 644 "$settings"
 click_control okButton
 wait_until 10 "an alert is shown" alert_shown
 dismiss_alert
-expect_app_ends
+expect_program_ends
 
 expect_sealed_record
 expect_bytes "choices" 136 11 "3 1 3 1 0 0 0 0 1 0 1"

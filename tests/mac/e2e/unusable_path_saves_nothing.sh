@@ -11,7 +11,7 @@ mkdir -p "$odd_desktop" "$HOME/odd-config"
 printf 'XDG_DESKTOP_DIR="%s"\n' "$odd_desktop" >"$HOME/odd-config/user-dirs.dirs"
 app_launcher=(env "XDG_CONFIG_HOME=$HOME/odd-config")
 
-launch_app
+launch_program
 wait_until 30 "an alert is shown" alert_shown
 [ -z "$(mac_window)" ] || fail "the window was shown before the alert"
 dismiss_alert
@@ -25,5 +25,5 @@ expect_window_open
 [ -z "$(ls -A "$desktop")" ] || fail "something was written to $desktop"
 
 click_control cancelButton
-expect_app_ends
+expect_program_ends
 echo "e2e $e2e_name: passed"

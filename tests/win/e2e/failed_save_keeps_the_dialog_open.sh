@@ -19,7 +19,7 @@ box_says "Finish!" && fail "the box says Finish! although nothing was written"
 click_control "$box_caption" 1
 wait_until 10 "the error box is gone" no_window_titled "$box_caption"
 
-expect_dialog_open
+expect_window_open
 expect_control_text 1020 "DD/MM/YYYY"
 [ -d "$settings" ] || fail "the folder in the file's place was touched"
 

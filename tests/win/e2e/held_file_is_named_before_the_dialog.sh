@@ -17,7 +17,7 @@ no_window_titled "$dialog_caption" || fail "the dialog appeared before the box w
 click_control "$box_caption" 1
 wait_until 10 "the box is gone" no_window_titled "$box_caption"
 
-await_dialog
+await_window
 expect_control_text 1009 "1920*1080 60F"
 expect_control_text 1010 "5Min"
 expect_control_text 1020 "MM/DD/YYYY"

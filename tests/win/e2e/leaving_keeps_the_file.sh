@@ -23,7 +23,7 @@ press Escape
 wait_until 10 "a box asks before discarding" box_says "Discard your changes?"
 click_control "$box_caption" 7
 wait_until 10 "the box is gone" no_window_titled "$box_caption"
-expect_dialog_open
+expect_window_open
 expect_control_text 1009 "2304*1296 30F"
 press Escape
 wait_until 10 "a box asks again" box_says "Discard your changes?"

@@ -23,7 +23,6 @@ source "$KESTRUNE_ROOT/tests/e2e/scenario.sh"
 dialog_caption=Kestrune
 # Message boxes carry the program's name, which is its file's base name.
 box_caption=$(basename "$e2e_program" .exe)
-step_seconds=0.05
 
 program_pid=""
 program_status=""
@@ -122,7 +121,7 @@ launch_program() {
   program_pid=$!
 }
 
-await_dialog() {
+await_window() {
   wait_until 30 "the dialog is shown" window_titled "$dialog_caption"
   wait_until 10 "the dialog's controls answer" probe rect "$dialog_caption" 1005
 }
@@ -136,7 +135,7 @@ expect_program_ends() {
   [ "$program_status" -eq 0 ] || fail "the program ended with status $program_status"
 }
 
-expect_dialog_open() {
+expect_window_open() {
   kill -0 "$program_pid" 2>/dev/null || fail "the program has ended"
   window_titled "$dialog_caption" >/dev/null || fail "the dialog is not shown"
 }

@@ -15,7 +15,7 @@ read -r _ cell_y _ cell_h <<<"$(probe cell "$dialog_caption" 1019 6 2)"
 click_cell 6 2
 press c Return
 wait_until 5 "Sunday's cell shows its new letter" cell_text_is 6 2 "C"
-expect_dialog_open
+expect_window_open
 expect_cell_text 5 2 "M"
 
 click_control "$dialog_caption" 1005
