@@ -24,8 +24,9 @@ class OpenClipboardScope {
 std::string WithWindowsLineEnds(const std::string& text) {
   std::string out;
   out.reserve(text.size() + text.size() / 8);
+  // A line already ended by CR LF keeps its one CR.
   for (const char character : text) {
-    if (character == '\n') out += '\r';
+    if (character == '\n' && (out.empty() || out.back() != '\r')) out += '\r';
     out += character;
   }
   return out;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "grid/schedule_menu.h"
+#include "grid/text_clipboard.h"
 #include "schedule_grid_test_host.h"
 
 namespace {
@@ -133,14 +134,18 @@ TEST_F(ScheduleGridMenu, CopyAndPasteCarryARectangleThroughTheClipboardsText) {
   PressTimes(2, VK_RIGHT, {VK_SHIFT});
   Press(VK_DOWN, {VK_SHIFT});
   Press('C', {VK_CONTROL});
-  EXPECT_EQ(ClipboardText(), "M\t-\tM\r\nM\tM\tM\r\n");
+  EXPECT_EQ(TextClipboard::Get(nullptr), "M\t-\tM\r\nM\tM\tM\r\n");
 
   PressTimes(4, VK_DOWN);
   Command(kCommandPaste);
   const Rows pasted = Painted(Painted(AllCells('M'), 0, 1, 0, 1, '-'), 5, 3, 5, 3, '-');
   EXPECT_EQ(ShownRows(), pasted);
 
-  PutClipboardText("C\tc\n-\tO");
+  // Lines from another program may end in LF alone, or in CR LF already.
+  ASSERT_TRUE(TextClipboard::Put(nullptr, "C\tc\n-\tO"));
+  EXPECT_EQ(TextClipboard::Get(nullptr), "C\tc\r\n-\tO");
+  ASSERT_TRUE(TextClipboard::Put(nullptr, "C\tc\r\n-\tO"));
+  EXPECT_EQ(TextClipboard::Get(nullptr), "C\tc\r\n-\tO");
   Press(VK_UP);
   Press('V', {VK_CONTROL});
   EXPECT_EQ(ShownRows(), Painted(Painted(pasted, 4, 2, 4, 3, 'C'), 5, 2, 5, 3, '-'));
@@ -154,7 +159,7 @@ TEST_F(ScheduleGridMenu, APasteOfTheWrongShapeOrLetterOrPastTheWeekChangesNothin
   ShowRows(before);
   for (const char* text : texts) {
     SCOPED_TRACE(text);
-    PutClipboardText(text);
+    ASSERT_TRUE(TextClipboard::Put(nullptr, text));
     Press('V', {VK_CONTROL});
     EXPECT_EQ(ShownRows(), before);
   }
@@ -168,7 +173,7 @@ TEST_F(ScheduleGridMenu, UndoTakesBackEveryKindOfChangeStepByStepAndRedoRedoesIt
   ClickCell(1, 1);  // the drop-down: Tuesday 1:00
   ::SendMessageA(OpenCombo(), CB_SETCURSEL, 0, 0);
   Press(VK_RETURN);
-  PutClipboardText("C\tC");
+  ASSERT_TRUE(TextClipboard::Put(nullptr, "C\tC"));
   Press(VK_DOWN);
   Press('V', {VK_CONTROL});  // a paste: Wednesday 1:00 and 2:00
   Command(kCommandCopyDayToEveryDay);

@@ -1,7 +1,5 @@
 #include "schedule_grid_test_host.h"
 
-#include <cstring>
-
 void ScheduleGridTest::SetUp() {
   GridTest::SetUp();
   ShowRows(AllCells('M'));
@@ -37,18 +35,6 @@ void ScheduleGridTest::ShowRows(const Rows& rows) {
   }
 }
 
-void ScheduleGridTest::Press(WPARAM key, std::initializer_list<int> held) {
-  HeldKeys keys(held);
-  const bool alt = std::find(held.begin(), held.end(), VK_MENU) != held.end();
-  // Keys with Alt, and F10, come as system keys.
-  const UINT down = alt || key == VK_F10 ? WM_SYSKEYDOWN : WM_KEYDOWN;
-  const LPARAM context = alt ? (1 << 29) : 0;
-  HWND focus = ::GetFocus();
-  ::PostMessageA(focus, down, key, 1 | context);
-  ::PostMessageA(focus, down + 1, key, static_cast<LPARAM>(0xC0000001) | context);
-  PumpPendingMessages(host.m_hWnd);
-}
-
 void ScheduleGridTest::PressTimes(int times, WPARAM key, std::initializer_list<int> held) {
   for (int time = 0; time < times; ++time) Press(key, held);
 }
@@ -79,37 +65,4 @@ void ScheduleGridTest::ClickHeader(int hour, std::initializer_list<int> held) {
 void ScheduleGridTest::Command(UINT command) {
   host.grid.PostMessage(WM_COMMAND, command);
   PumpPendingMessages(host.m_hWnd);
-}
-
-void ScheduleGridTest::PutClipboardText(const std::string& text) {
-  ASSERT_TRUE(::OpenClipboard(nullptr));
-  ::EmptyClipboard();
-  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  std::memcpy(::GlobalLock(memory), text.c_str(), text.size() + 1);
-  ::GlobalUnlock(memory);
-  ::SetClipboardData(CF_TEXT, memory);
-  ::CloseClipboard();
-}
-
-std::string ScheduleGridTest::ClipboardText() {
-  if (!::OpenClipboard(nullptr)) return "<clipboard busy>";
-  std::string text = "<no text>";
-  if (HANDLE memory = ::GetClipboardData(CF_TEXT)) {
-    text = static_cast<const char*>(::GlobalLock(memory));
-    ::GlobalUnlock(memory);
-  }
-  ::CloseClipboard();
-  return text;
-}
-
-HeldKeys::HeldKeys(std::initializer_list<int> keys) {
-  ::GetKeyboardState(m_before);
-  BYTE state[256];
-  std::memcpy(state, m_before, sizeof state);
-  for (const int key : keys) state[key] = 0x80;
-  ::SetKeyboardState(state);
-}
-
-HeldKeys::~HeldKeys() {
-  ::SetKeyboardState(m_before);
 }

@@ -27,8 +27,6 @@ class ScheduleGridTest : public GridTest {
   // Writes the cells directly, as the dialog does at set-up.
   void ShowRows(const Rows& rows);
 
-  // Presses a key on the window with the focus while the given keys are held.
-  void Press(WPARAM key, std::initializer_list<int> held = {});
   void PressTimes(int times, WPARAM key, std::initializer_list<int> held = {});
   // Posts a left press at one cell, a move to another and the release there...
   void Drag(int fromDay, int fromHour, int toDay, int toHour);
@@ -39,21 +37,6 @@ class ScheduleGridTest : public GridTest {
   // Posts a command of the context menu to the grid.
   void Command(UINT command);
 
-  static void PutClipboardText(const std::string& text);
-  static std::string ClipboardText();
-
  private:
   CScheduleGrid m_scheduleGrid;
-};
-
-// While alive, marks keys as held in the thread's keyboard state, as GetKeyState reads it.
-class HeldKeys {
- public:
-  explicit HeldKeys(std::initializer_list<int> keys);
-  ~HeldKeys();
-  HeldKeys(const HeldKeys&) = delete;
-  HeldKeys& operator=(const HeldKeys&) = delete;
-
- private:
-  BYTE m_before[256] = {};
 };
