@@ -1,9 +1,10 @@
-// Helpers for in-process tests of real windows: bounded message pumping, a plain top-level
-// window class, and a watcher that reads and dismisses message boxes.
+// Helpers for in-process tests of real windows: bounded message pumping, key presses, a plain
+// top-level window class, and a watcher that reads and dismisses message boxes.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -34,6 +35,18 @@ inline void PumpPendingMessages(HWND dialog = nullptr) {
       dialog);
 }
 
+// Posts a key's press and release to the window as the keyboard sends them: with the key's scan
+// code, and as system keys, marked as such, when Alt is held or the key is F10.
+inline void PostKeyPress(HWND window, WPARAM key, bool altHeld = false) {
+  const UINT down = altHeld || key == VK_F10 ? WM_SYSKEYDOWN : WM_KEYDOWN;
+  const auto scanCode =
+      static_cast<LPARAM>(::MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC)) << 16;
+  // Bit 29 of a system key message: the Alt key is down.
+  const LPARAM alt = altHeld ? (1 << 29) : 0;
+  ::PostMessageA(window, down, key, 1 | scanCode | alt);
+  ::PostMessageA(window, down + 1, key, static_cast<LPARAM>(0xC0000001) | scanCode | alt);
+}
+
 // A top-level window class whose procedure is DefWindowProcA, for objects to attach to.
 inline const char* PlainWindowClass() {
   static const char* name = [] {
@@ -49,8 +62,70 @@ inline const char* PlainWindowClass() {
   return name;
 }
 
+// A message box as it was shown.
+struct ShownBox {
+  HWND window = nullptr;
+  std::string caption;
+  std::string text;
+  bool hasIcon = false;
+  bool hasErrorIcon = false;
+  // The window the box was shown over, and whether that window was visible then.
+  HWND owner = nullptr;
+  bool ownerWasVisible = false;
+};
+
+// The message boxes this thread shows now, read as the user sees them; a dialog of the same
+// window class that is no box can be left out.
+inline std::vector<ShownBox> ShownMessageBoxes(HWND notABox = nullptr) {
+  struct Search {
+    HWND notABox;
+    std::vector<ShownBox> boxes;
+  } search{notABox, {}};
+  const auto textOf = [](HWND window) {
+    char text[1024] = {};
+    ::GetWindowTextA(window, text, sizeof text);
+    return std::string(text);
+  };
+  static const auto readPart = [](HWND part, LPARAM context) -> BOOL {
+    auto* box = reinterpret_cast<ShownBox*>(context);
+    char className[16] = {};
+    ::GetClassNameA(part, className, sizeof className);
+    if (::lstrcmpiA(className, "Static") != 0) return TRUE;
+    if ((::GetWindowLongA(part, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+      const auto icon = reinterpret_cast<HICON>(::SendMessageA(part, STM_GETICON, 0, 0));
+      box->hasIcon = box->hasIcon || (icon && ::IsWindowVisible(part));
+      box->hasErrorIcon = box->hasErrorIcon || icon == ::LoadIconA(nullptr, IDI_ERROR);
+    } else {
+      char text[1024] = {};
+      ::GetWindowTextA(part, text, sizeof text);
+      box->text += text;
+    }
+    return TRUE;
+  };
+  static const auto collect = [](HWND window, LPARAM context) -> BOOL {
+    auto* found = reinterpret_cast<Search*>(context);
+    char className[16] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    if (window != found->notABox && ::IsWindowVisible(window) &&
+        std::string(className) == "#32770") {
+      ShownBox box;
+      box.window = window;
+      found->boxes.push_back(box);
+    }
+    return TRUE;
+  };
+  ::EnumThreadWindows(::GetCurrentThreadId(), collect, reinterpret_cast<LPARAM>(&search));
+  for (ShownBox& box : search.boxes) {
+    box.caption = textOf(box.window);
+    box.owner = ::GetWindow(box.window, GW_OWNER);
+    box.ownerWasVisible = box.owner && ::IsWindowVisible(box.owner);
+    ::EnumChildWindows(box.window, readPart, reinterpret_cast<LPARAM>(&box));
+  }
+  return search.boxes;
+}
+
 // Reads every message box this thread shows while the watcher lives, and dismisses it with its
-// default button. Message boxes run their own modal loop, which dispatches the watcher's timer.
+// OK button. Message boxes run their own modal loop, which dispatches the watcher's timer.
 class MessageBoxWatcher {
  public:
   MessageBoxWatcher() {
@@ -61,36 +136,23 @@ class MessageBoxWatcher {
   MessageBoxWatcher(const MessageBoxWatcher&) = delete;
   MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
 
-  struct Box {
-    HWND hwnd;
-    std::string caption;
-    std::string text;
-  };
-  const std::vector<Box>& boxes() const { return Seen(); }
+  const std::vector<ShownBox>& boxes() const { return Seen(); }
 
  private:
-  static std::vector<Box>& Seen() {
-    static std::vector<Box> seen;
+  static std::vector<ShownBox>& Seen() {
+    static std::vector<ShownBox> seen;
     return seen;
   }
-  static BOOL CALLBACK CloseIfMessageBox(HWND hwnd, LPARAM) {
-    char className[32] = {};
-    ::GetClassNameA(hwnd, className, sizeof className);
-    if (std::string(className) != "#32770" || !::IsWindowVisible(hwnd)) return TRUE;
-    for (const Box& box : Seen()) {
-      if (box.hwnd == hwnd) return TRUE;
-    }
-    char caption[256] = {};
-    char text[512] = {};
-    ::GetWindowTextA(hwnd, caption, sizeof caption);
-    // The message text is the box's static control with id 0xFFFF.
-    ::GetDlgItemTextA(hwnd, 0xFFFF, text, sizeof text);
-    Seen().push_back({hwnd, caption, text});
-    ::PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
-    return TRUE;
-  }
   static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
-    ::EnumThreadWindows(::GetCurrentThreadId(), &MessageBoxWatcher::CloseIfMessageBox, 0);
+    for (const ShownBox& box : ShownMessageBoxes()) {
+      // A box dismissed a tick ago may still be closing.
+      const bool known = std::any_of(Seen().begin(), Seen().end(), [&](const ShownBox& seen) {
+        return seen.window == box.window;
+      });
+      if (known) continue;
+      Seen().push_back(box);
+      ::PostMessageA(box.window, WM_COMMAND, IDOK, 0);
+    }
   }
 
   UINT_PTR m_timer;

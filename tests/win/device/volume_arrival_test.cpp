@@ -2,7 +2,11 @@
 // library accepts it or has refused it 26 times; the accepted drive is remembered.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <map>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "PellinDlg.h"
 #include "dialog_script.h"
@@ -22,71 +26,55 @@ std::map<int, std::string> controlTexts(HWND dialog) {
   return texts;
 }
 
-TEST(VolumeArrival, ADriveAcceptedOnTheThirdCallIsOfferedThreeTimesAndRemembered) {
-  CPellinDlg settingsDialog;
-  DialogScript script;
-  LRESULT answer = -1;
-  script.then([&](HWND dialog) {
-    ASSERT_NE(TestDevice::module(), nullptr);
-    TestDevice::reset();
-    TestDevice::accept(kDriveE, 3);
-    answer = sendVolumeNotice(dialog, DBT_DEVICEARRIVAL, driveBit(kDriveE));
-    clickButton(dialog, IDC_CANCEL);
-  });
-  ASSERT_EQ(script.run(settingsDialog), IDCANCEL);
-  EXPECT_EQ(answer, 0);
-  EXPECT_EQ(TestDevice::offers(), (std::vector<int>{kDriveE, kDriveE, kDriveE}));
-  EXPECT_EQ(settingsDialog.ConnectedDrive(), kDriveE);
+// The drives offered, in order: `times` offers of each drive.
+std::vector<int> offersOf(std::initializer_list<std::pair<int, int>> drivesAndTimes) {
+  std::vector<int> offers;
+  for (const auto& [drive, times] : drivesAndTimes) offers.insert(offers.end(), times, drive);
+  return offers;
 }
 
-TEST(VolumeArrival, WhenTwoDrivesAreAcceptedTheHigherOneIsRemembered) {
-  CPellinDlg settingsDialog;
-  DialogScript script;
-  script.then([&](HWND dialog) {
-    ASSERT_NE(TestDevice::module(), nullptr);
-    TestDevice::reset();
-    TestDevice::accept(kDriveE, 1);
-    TestDevice::accept(kDriveF, 1);
-    sendVolumeNotice(dialog, DBT_DEVICEARRIVAL, driveBit(kDriveF) | driveBit(kDriveE));
-    clickButton(dialog, IDC_CANCEL);
-  });
-  ASSERT_EQ(script.run(settingsDialog), IDCANCEL);
-  EXPECT_EQ(TestDevice::offers(), (std::vector<int>{kDriveE, kDriveF}));
-  EXPECT_EQ(settingsDialog.ConnectedDrive(), kDriveF);
-}
-
-TEST(VolumeArrival, ADriveRefused26TimesIsLeftAloneAndTheNextDriveIsOffered) {
-  CPellinDlg settingsDialog;
-  DialogScript script;
-  script.then([&](HWND dialog) {
-    ASSERT_NE(TestDevice::module(), nullptr);
-    TestDevice::reset();
-    TestDevice::accept(kDriveE, 27);
-    TestDevice::accept(kDriveF, 2);
-    sendVolumeNotice(dialog, DBT_DEVICEARRIVAL, driveBit(kDriveE) | driveBit(kDriveF));
-    clickButton(dialog, IDC_CANCEL);
-  });
-  ASSERT_EQ(script.run(settingsDialog), IDCANCEL);
-  std::vector<int> expected(26, kDriveE);
-  expected.insert(expected.end(), {kDriveF, kDriveF});
-  EXPECT_EQ(TestDevice::offers(), expected);
-  EXPECT_EQ(settingsDialog.ConnectedDrive(), kDriveF);
-}
-
-TEST(VolumeArrival, ADriveNobodyAcceptsIsNotRemembered) {
-  CPellinDlg settingsDialog;
-  DialogScript script;
-  script.then([&](HWND dialog) {
-    ASSERT_NE(TestDevice::module(), nullptr);
-    TestDevice::reset();
-    sendVolumeNotice(dialog, DBT_DEVICEARRIVAL, driveBit(1) | driveBit(26));
-    clickButton(dialog, IDC_CANCEL);
-  });
-  ASSERT_EQ(script.run(settingsDialog), IDCANCEL);
-  std::vector<int> expected(26, 1);
-  expected.insert(expected.end(), 26, 26);
-  EXPECT_EQ(TestDevice::offers(), expected);
-  EXPECT_EQ(settingsDialog.ConnectedDrive(), 0);
+TEST(VolumeArrival, EachNamedDriveIsOfferedUntilAcceptedOrRefused26TimesAndTheLastAcceptedIsKept) {
+  const struct {
+    const char* name;
+    std::vector<std::pair<int, int>> acceptedOnCall;  // drive, the call that accepts it
+    DWORD drives;
+    std::vector<int> offers;
+    int remembered;
+  } cases[] = {
+      {"a drive accepted on the third call",
+       {{kDriveE, 3}},
+       driveBit(kDriveE),
+       offersOf({{kDriveE, 3}}),
+       kDriveE},
+      {"two accepted drives: the higher one is kept",
+       {{kDriveE, 1}, {kDriveF, 1}},
+       driveBit(kDriveF) | driveBit(kDriveE),
+       offersOf({{kDriveE, 1}, {kDriveF, 1}}),
+       kDriveF},
+      {"a drive refused 26 times, then the next",
+       {{kDriveE, 27}, {kDriveF, 2}},
+       driveBit(kDriveE) | driveBit(kDriveF),
+       offersOf({{kDriveE, 26}, {kDriveF, 2}}),
+       kDriveF},
+      {"drives nobody accepts", {}, driveBit(1) | driveBit(26), offersOf({{1, 26}, {26, 26}}), 0},
+  };
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.name);
+    CPellinDlg settingsDialog;
+    DialogScript script;
+    LRESULT answer = -1;
+    script.then([&](HWND dialog) {
+      ASSERT_NE(TestDevice::module(), nullptr);
+      TestDevice::reset();
+      for (const auto& [drive, call] : row.acceptedOnCall) TestDevice::accept(drive, call);
+      answer = sendVolumeNotice(dialog, DBT_DEVICEARRIVAL, row.drives);
+      clickButton(dialog, IDC_CANCEL);
+    });
+    ASSERT_EQ(script.run(settingsDialog), IDCANCEL);
+    EXPECT_EQ(answer, 0);
+    EXPECT_EQ(TestDevice::offers(), row.offers);
+    EXPECT_EQ(settingsDialog.ConnectedDrive(), row.remembered);
+  }
 }
 
 TEST(VolumeArrival, ConnectingAndDisconnectingChangeNothingInTheDialog) {

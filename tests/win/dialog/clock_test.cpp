@@ -105,7 +105,7 @@ TEST(Clock, TheClockCannotBeTypedIntoAndTabPassesItBy) {
     EXPECT_EQ(controlText(dialog, IDC_CLOCK).find("typed"), std::string::npos);
     // The clock lies between the Rotate and Beep drop-downs in the tab order.
     ::SetFocus(::GetDlgItem(dialog, IDC_ROTATE));
-    pressKey(VK_TAB);
+    PostKeyPress(::GetFocus(), VK_TAB);
   });
   script.then([](HWND dialog) {
     EXPECT_EQ(::GetFocus(), ::GetDlgItem(dialog, IDC_BEEP));

@@ -19,35 +19,6 @@ std::string windowText(HWND window) {
   return text;
 }
 
-struct BoxSearch {
-  HWND dialog;
-  std::vector<HWND> boxes;
-};
-
-BOOL CALLBACK collectBox(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<BoxSearch*>(context);
-  char className[16] = {};
-  ::GetClassNameA(window, className, sizeof className);
-  if (window != search->dialog && ::IsWindowVisible(window) && std::string(className) == "#32770")
-    search->boxes.push_back(window);
-  return TRUE;
-}
-
-BOOL CALLBACK readBoxPart(HWND part, LPARAM context) {
-  auto* box = reinterpret_cast<ShownBox*>(context);
-  char className[16] = {};
-  ::GetClassNameA(part, className, sizeof className);
-  if (lstrcmpiA(className, "Static") != 0) return TRUE;
-  if ((::GetWindowLongA(part, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-    const auto icon = reinterpret_cast<HICON>(::SendMessageA(part, STM_GETICON, 0, 0));
-    box->hasIcon = box->hasIcon || (icon && ::IsWindowVisible(part));
-    box->hasErrorIcon = box->hasErrorIcon || icon == ::LoadIconA(nullptr, IDI_ERROR);
-  } else {
-    box->text += windowText(part);
-  }
-  return TRUE;
-}
-
 }  // namespace
 
 DialogScript& DialogScript::then(std::function<void(HWND)> action) {
@@ -111,41 +82,17 @@ void DialogScript::RunDueSteps() {
 }
 
 void DialogScript::DismissBoxes() {
-  BoxSearch search{m_dialog ? m_dialog->m_hWnd : nullptr, {}};
-  ::EnumThreadWindows(::GetCurrentThreadId(), collectBox, reinterpret_cast<LPARAM>(&search));
-  for (HWND window : search.boxes) {
-    ShownBox box;
-    box.caption = windowText(window);
-    box.owner = ::GetWindow(window, GW_OWNER);
-    box.ownerWasVisible = box.owner && ::IsWindowVisible(box.owner);
-    ::EnumChildWindows(window, readBoxPart, reinterpret_cast<LPARAM>(&box));
+  for (const ShownBox& box : ShownMessageBoxes(m_dialog ? m_dialog->m_hWnd : nullptr)) {
     const std::size_t answered = m_boxes.size();
     m_boxes.push_back(box);
     const int button = answered < m_answers.size() ? m_answers[answered] : IDOK;
-    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(window, button)));
+    ::SendMessageA(box.window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(box.window, button)));
   }
 }
 
 void clickButton(HWND dialog, int id) {
   ::SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
-}
-
-void pressKey(UINT key) {
-  HWND focus = ::GetFocus();
-  const UINT scanCode = ::MapVirtualKeyA(key, MAPVK_VK_TO_VSC);
-  ::PostMessageA(focus, WM_KEYDOWN, key, static_cast<LPARAM>(1 | (scanCode << 16)));
-  ::PostMessageA(focus, WM_KEYUP, key, static_cast<LPARAM>(1 | (scanCode << 16) | 0xC0000000u));
-}
-
-void pressAltKey(UINT key) {
-  HWND focus = ::GetFocus();
-  const UINT scanCode = ::MapVirtualKeyA(key, MAPVK_VK_TO_VSC);
-  // Bit 29 of a system key message: the Alt key is down.
-  const LPARAM altDown = 1 << 29;
-  ::PostMessageA(focus, WM_SYSKEYDOWN, key, static_cast<LPARAM>(1 | (scanCode << 16)) | altDown);
-  ::PostMessageA(focus, WM_SYSKEYUP, key,
-                 static_cast<LPARAM>(1 | (scanCode << 16) | 0xC0000000u) | altDown);
 }
 
 void typeText(const char* text) {

@@ -9,18 +9,9 @@
 #include <string>
 #include <vector>
 
-class CDialog;
+#include "window_test_support.h"
 
-// A message box as it was shown.
-struct ShownBox {
-  std::string caption;
-  std::string text;
-  bool hasIcon = false;
-  bool hasErrorIcon = false;
-  // The window the box was shown over, and whether that window was visible then.
-  HWND owner = nullptr;
-  bool ownerWasVisible = false;
-};
+class CDialog;
 
 class DialogScript {
  public:
@@ -62,10 +53,6 @@ class DialogScript {
 
 // Clicks a button: it takes the focus and tells the dialog it was clicked.
 void clickButton(HWND dialog, int id);
-// Queues a key press for the window that has the focus, for the dialog's keyboard handling.
-void pressKey(UINT key);
-// Queues a key press with Alt held down, as Alt+Down opens a drop-down's list.
-void pressAltKey(UINT key);
 // Queues the characters a keyboard types, one WM_CHAR each, for the window that has the focus.
 void typeText(const char* text);
 // Chooses a system menu command, as the menu or the close box does.

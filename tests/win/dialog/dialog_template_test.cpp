@@ -244,7 +244,7 @@ TEST_F(DialogLayout, EveryControlTheUserChangesIsReachedByTab) {
   for (int press = 0; press < kPresses; ++press) {
     script.then([&](HWND dialog) {
       reached.insert(focusedControl(dialog));
-      pressKey(VK_TAB);
+      PostKeyPress(::GetFocus(), VK_TAB);
     });
   }
   script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });

@@ -136,8 +136,8 @@ struct KeyCase {
 TEST(DropDownKeys, WhenKeysPickChoicesThenEachFieldShowsAChoiceAndEnterSavesThemAll) {
   DesktopSettingsFile settings;
   const KeyCase cases[] = {
-      {IDC_RESOLUTION, [] { pressKey(VK_DOWN); }, 4, "1920*1080 30F"},
-      {IDC_EXPOSURE, [] { pressKey(VK_UP); }, 2, "EV:-1"},
+      {IDC_RESOLUTION, [] { PostKeyPress(::GetFocus(), VK_DOWN); }, 4, "1920*1080 30F"},
+      {IDC_EXPOSURE, [] { PostKeyPress(::GetFocus(), VK_UP); }, 2, "EV:-1"},
       {IDC_LOOP_LENGTH, [] { typeText("1"); }, 0, "1Min"},
       // Retyping a choice's whole text keeps that choice.
       {IDC_PIR_INTERVAL, [] { typeText("5Min"); }, 4, "5Min"},
@@ -163,14 +163,14 @@ TEST(DropDownKeys, WhenKeysPickChoicesThenEachFieldShowsAChoiceAndEnterSavesThem
   // Alt+Down opens the record LED's list; Down and Enter pick the next choice and only close it.
   script.then([](HWND dialog) {
     ::SetFocus(::GetDlgItem(dialog, IDC_RECORD_LED));
-    pressAltKey(VK_DOWN);
+    PostKeyPress(::GetFocus(), VK_DOWN, true);
   });
   script.waitUntil([](HWND dialog) {
     return ::SendDlgItemMessageA(dialog, IDC_RECORD_LED, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
   });
   script.then([](HWND) {
-    pressKey(VK_DOWN);
-    pressKey(VK_RETURN);
+    PostKeyPress(::GetFocus(), VK_DOWN);
+    PostKeyPress(::GetFocus(), VK_RETURN);
   });
   script.waitUntil([](HWND dialog) {
     return ::SendDlgItemMessageA(dialog, IDC_RECORD_LED, CB_GETDROPPEDSTATE, 0, 0) == FALSE;
@@ -179,7 +179,7 @@ TEST(DropDownKeys, WhenKeysPickChoicesThenEachFieldShowsAChoiceAndEnterSavesThem
   script.then([&openAfterTheListClosed](HWND dialog) {
     openAfterTheListClosed = true;
     EXPECT_EQ(controlText(dialog, IDC_RECORD_LED), "OFF");
-    pressKey(VK_RETURN);
+    PostKeyPress(::GetFocus(), VK_RETURN);
   });
   ASSERT_EQ(script.run(settingsDialog), IDOK);
   EXPECT_TRUE(openAfterTheListClosed);

@@ -81,7 +81,7 @@ TEST(SavingSettings, EnterOnTheFocusedOkButtonSaves) {
   DialogScript script;
   script.then([](HWND dialog) {
     ASSERT_EQ(::GetFocus(), ::GetDlgItem(dialog, IDC_OK));
-    pressKey(VK_RETURN);
+    PostKeyPress(::GetFocus(), VK_RETURN);
   });
   ASSERT_EQ(script.run(settingsDialog), IDOK);
   ASSERT_EQ(script.boxes().size(), 1u);
@@ -101,7 +101,7 @@ TEST(SavingSettings, EnterOnAChangedDropDownTheGridOrTheClockSavesLikeOk) {
     script.then([id](HWND dialog) {
       select(dialog, IDC_PIR_INTERVAL, 3);
       ::SetFocus(::GetDlgItem(dialog, id));
-      pressKey(VK_RETURN);
+      PostKeyPress(::GetFocus(), VK_RETURN);
     });
     ASSERT_EQ(script.run(settingsDialog), IDOK);
     ASSERT_EQ(script.boxes().size(), 1u);
@@ -125,7 +125,7 @@ TEST(SaveFailures, WhenTheFileCannotBeWrittenAnErrorNamesItAndTheDialogStaysOpen
     setCellText(dialog, 3, 4, "-");
     // Enter on a drop-down tries the save as the OK button does.
     ::SetFocus(::GetDlgItem(dialog, IDC_RESOLUTION));
-    pressKey(VK_RETURN);
+    PostKeyPress(::GetFocus(), VK_RETURN);
   });
   script.waitUntil([&](HWND) { return !script.boxes().empty(); });
   script.then([&](HWND dialog) {
@@ -174,7 +174,7 @@ const struct {
   const char* way;
   void (*leave)(HWND dialog);
 } kWaysToCancel[] = {
-    {"Escape", [](HWND) { pressKey(VK_ESCAPE); }},
+    {"Escape", [](HWND) { PostKeyPress(::GetFocus(), VK_ESCAPE); }},
     {"the close box", [](HWND dialog) { chooseSystemCommand(dialog, SC_CLOSE); }},
 };
 

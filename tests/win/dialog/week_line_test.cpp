@@ -69,7 +69,7 @@ TEST(WeekLine, WhenAKeyOrAPasteChangesNothingThenTheLineSaysWhy) {
        "Nothing pasted: line 1, cell 1 of the clipboard: 'x' is not -, O, C or M"},
       {"a paste past midnight", "C\tC",
        [](HWND dialog) {
-         pressKey(VK_END);
+         PostKeyPress(::GetFocus(), VK_END);
          paste(dialog);
        },
        "Nothing pasted: the cells reach past hour 23"},

@@ -67,12 +67,6 @@ BEGIN_MESSAGE_MAP(TestDialog, CDialog)
   ON_MESSAGE(kEndWith, &TestDialog::OnEndWith)
 END_MESSAGE_MAP()
 
-// Posts a key press to the window as the keyboard would.
-void PostKey(HWND hwnd, WPARAM key) {
-  ::PostMessageA(hwnd, WM_KEYDOWN, key, 1);
-  ::PostMessageA(hwnd, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
-}
-
 // An application object whose map takes the Help command.
 class HelpApp : public CWinApp {
  public:
@@ -118,13 +112,13 @@ TEST(ModalDialogs, WhenDoModalReturnsThenTheWindowIsDestroyedAndDetached) {
 
 TEST(ModalDialogs, WhenEscapeReachesTheDialogManagerThenOnCancelEndsItWithIdCancel) {
   TestDialog dialog;
-  dialog.script = [](TestDialog& self) { PostKey(self.m_edit.m_hWnd, VK_ESCAPE); };
+  dialog.script = [](TestDialog& self) { PostKeyPress(self.m_edit.m_hWnd, VK_ESCAPE); };
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
 TEST(ModalDialogs, WhenEnterReachesTheDialogManagerThenOnOkEndsItWithIdOk) {
   TestDialog dialog;
-  dialog.script = [](TestDialog& self) { PostKey(self.m_edit.m_hWnd, VK_RETURN); };
+  dialog.script = [](TestDialog& self) { PostKeyPress(self.m_edit.m_hWnd, VK_RETURN); };
   EXPECT_EQ(dialog.DoModal(), IDOK);
 }
 
@@ -132,7 +126,7 @@ TEST(ModalDialogs, WhenAControlKeepsAKeyInPreTranslateMessageThenTheDialogManage
   TestDialog dialog;
   dialog.m_edit.keepEnter = true;
   dialog.script = [](TestDialog& self) {
-    PostKey(self.m_edit.m_hWnd, VK_RETURN);
+    PostKeyPress(self.m_edit.m_hWnd, VK_RETURN);
     self.PostMessage(kEndWith, 5);
   };
   EXPECT_EQ(dialog.DoModal(), 5);

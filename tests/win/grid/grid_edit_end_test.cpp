@@ -20,7 +20,7 @@ class EditEnding : public GridTest {
 
 TEST_F(EditEnding, WhenEnterIsPressedThenTheSelectedChoiceIsWrittenAndTheOwnerTold) {
   ASSERT_NE(OpenAndSelect(3, 4, 1), nullptr);
-  PressKey(VK_RETURN);
+  Press(VK_RETURN);
   EXPECT_TRUE(EditorClosed());
   EXPECT_EQ(CellText(3, 4), "C");
   ASSERT_EQ(host.edited.size(), 1u);
@@ -39,7 +39,7 @@ TEST_F(EditEnding, WhenEnterIsPressedThenTheSelectedChoiceIsWrittenAndTheOwnerTo
 TEST_F(EditEnding, WhenEscapeIsPressedThenTheCellKeepsItsTextAndTheOwnerIsStillTold) {
   const std::string before = InitialText(5, 9);
   ASSERT_NE(OpenAndSelect(5, 9, before == "M" ? 0 : 2), nullptr);
-  PressKey(VK_ESCAPE);
+  Press(VK_ESCAPE);
   EXPECT_TRUE(EditorClosed());
   EXPECT_EQ(CellText(5, 9), before);
   ASSERT_EQ(host.edited.size(), 1u);
@@ -49,7 +49,7 @@ TEST_F(EditEnding, WhenEscapeIsPressedThenTheCellKeepsItsTextAndTheOwnerIsStillT
 TEST_F(EditEnding, WhenEscapeCancelsAnEditOfAnEmptyCellThenTheCellStaysEmpty) {
   host.grid.SetItemText(2, 6, "");
   ASSERT_NE(OpenAndSelect(2, 6, 1), nullptr);
-  PressKey(VK_ESCAPE);
+  Press(VK_ESCAPE);
   EXPECT_TRUE(EditorClosed());
   EXPECT_EQ(CellText(2, 6), "");
   ASSERT_EQ(host.edited.size(), 1u);
@@ -58,10 +58,10 @@ TEST_F(EditEnding, WhenEscapeCancelsAnEditOfAnEmptyCellThenTheCellStaysEmpty) {
 
 TEST_F(EditEnding, WhenEnterOrEscapeEndsAnEditThenTheDialogGetsNeitherOkNorCancel) {
   ASSERT_NE(OpenAndSelect(1, 1, 0), nullptr);
-  PressKey(VK_RETURN);
+  Press(VK_RETURN);
   ASSERT_TRUE(EditorClosed());
   ASSERT_NE(OpenAndSelect(1, 2, 0), nullptr);
-  PressKey(VK_ESCAPE);
+  Press(VK_ESCAPE);
   ASSERT_TRUE(EditorClosed());
   EXPECT_EQ(host.okCommands, 0);
   EXPECT_EQ(host.cancelCommands, 0);
@@ -70,7 +70,7 @@ TEST_F(EditEnding, WhenEnterOrEscapeEndsAnEditThenTheDialogGetsNeitherOkNorCance
 
 TEST_F(EditEnding, WhenNoEditorIsOpenThenEnterOnTheGridReachesTheDialog) {
   host.grid.SetFocus();
-  PressKey(VK_RETURN);
+  Press(VK_RETURN);
   EXPECT_EQ(host.okCommands, 1);
 }
 
@@ -78,7 +78,7 @@ TEST_F(EditEnding, WhenAnItemIsClickedInTheOpenListThenItIsWrittenAtOnce) {
   ClickCell(3, 8);
   HWND combo = OpenCombo();
   ASSERT_NE(combo, nullptr);
-  PressKey(VK_F4);
+  Press(VK_F4);
   ASSERT_TRUE(::SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
   COMBOBOXINFO parts{};
   parts.cbSize = sizeof(parts);
@@ -132,7 +132,7 @@ TEST_F(EditEnding, WhenTheOwnerGivesNoChoicesThenTheDropDownIsEmptyAndEndingWrit
   HWND combo = OpenCombo();
   ASSERT_NE(combo, nullptr);
   EXPECT_TRUE(ComboItems(combo).empty());
-  PressKey(VK_RETURN);
+  Press(VK_RETURN);
   EXPECT_TRUE(EditorClosed());
   EXPECT_EQ(CellText(2, 8), "");
   ASSERT_EQ(host.edited.size(), 1u);

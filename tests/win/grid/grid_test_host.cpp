@@ -1,5 +1,8 @@
 #include "grid_test_host.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 // The dialog manager's answer for the host: every message goes to the host's map first.
@@ -81,10 +84,9 @@ void GridTest::Click(CPoint point, WPARAM keys) {
   PumpPendingMessages(host.m_hWnd);
 }
 
-void GridTest::PressKey(WPARAM key) {
-  HWND focus = ::GetFocus();
-  ::PostMessageA(focus, WM_KEYDOWN, key, 1);
-  ::PostMessageA(focus, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
+void GridTest::Press(WPARAM key, std::initializer_list<int> held) {
+  HeldKeys keys(held);
+  PostKeyPress(::GetFocus(), key, std::find(held.begin(), held.end(), VK_MENU) != held.end());
   PumpPendingMessages(host.m_hWnd);
 }
 
@@ -118,4 +120,16 @@ CRect GridTest::RectInGrid(HWND child) const {
 bool GridTest::RowSelected(int row) const {
   return (host.grid.SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) &
           LVIS_SELECTED) != 0;
+}
+
+HeldKeys::HeldKeys(std::initializer_list<int> keys) {
+  ::GetKeyboardState(m_before);
+  BYTE state[256];
+  std::memcpy(state, m_before, sizeof state);
+  for (const int key : keys) state[key] = 0x80;
+  ::SetKeyboardState(state);
+}
+
+HeldKeys::~HeldKeys() {
+  ::SetKeyboardState(m_before);
 }

@@ -5,6 +5,7 @@
 // pump them by the modal loop's rules.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -130,8 +131,8 @@ class GridTest : public ::testing::Test {
   // Posts a left button press and release at a client point of the grid, then pumps.
   void Click(CPoint point, WPARAM keys = 0);
   void ClickCell(int row, int column) { Click(CellCenter(row, column)); }
-  // Posts a key press to the window with the focus, then pumps.
-  void PressKey(WPARAM key);
+  // Presses a key on the window with the focus while the given keys are held, then pumps.
+  void Press(WPARAM key, std::initializer_list<int> held = {});
   // Pumps until the condition holds (bounded).
   bool WaitFor(const std::function<bool()>& condition) {
     return PumpMessagesUntil(condition, host.m_hWnd);
@@ -156,4 +157,16 @@ class GridTest : public ::testing::Test {
 
  protected:
   GridHost host;
+};
+
+// While alive, marks keys as held in the thread's keyboard state, as GetKeyState reads it.
+class HeldKeys {
+ public:
+  explicit HeldKeys(std::initializer_list<int> keys);
+  ~HeldKeys();
+  HeldKeys(const HeldKeys&) = delete;
+  HeldKeys& operator=(const HeldKeys&) = delete;
+
+ private:
+  BYTE m_before[256] = {};
 };

@@ -60,7 +60,7 @@ TEST_F(TextEditing, WhenACellOfATextColumnIsClickedThenTheEditBoxCoversItWithAll
 TEST_F(TextEditing, WhenTextIsTypedAndEnterPressedThenTheCellHoldsTheTypedText) {
   ASSERT_NE(OpenEditOn(4), nullptr);
   Type("Hello");
-  PressKey(VK_RETURN);
+  Press(VK_RETURN);
   EXPECT_TRUE(EditorClosed());
   EXPECT_EQ(CellText(4, kTextColumn), "Hello");
   ASSERT_EQ(host.edited.size(), 1u);
@@ -72,7 +72,7 @@ TEST_F(TextEditing, WhenEscapeIsPressedThenTheCellKeepsItsTextAndTheDialogIsNotC
   const std::string before = InitialText(1, kTextColumn);
   ASSERT_NE(OpenEditOn(1), nullptr);
   Type("xyz");
-  PressKey(VK_ESCAPE);
+  Press(VK_ESCAPE);
   EXPECT_TRUE(EditorClosed());
   EXPECT_EQ(CellText(1, kTextColumn), before);
   ASSERT_EQ(host.edited.size(), 1u);
@@ -88,7 +88,7 @@ TEST_F(TextEditing, WhenTheColumnHasAFilterThenOnlyItsCharactersAndEditingKeysGe
   EXPECT_EQ(EditText(edit), "123");
   Type("\b");
   EXPECT_EQ(EditText(edit), "12");
-  PressKey(VK_RETURN);
+  Press(VK_RETURN);
   EXPECT_TRUE(EditorClosed());
   EXPECT_EQ(CellText(0, kTextColumn), "12");
 }
