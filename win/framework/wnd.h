@@ -87,7 +87,6 @@ class CWnd : public CCmdTarget {
   CWnd* GetDlgItem(int id) const { return FromHandle(::GetDlgItem(m_hWnd, id)); }
   int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
   void SetDlgItemTextA(int id, const char* text) { ::SetDlgItemTextA(m_hWnd, id, text); }
-  static CWnd* GetFocus() { return FromHandle(::GetFocus()); }
   // Gives this window the keyboard focus and returns the window that had it.
   CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
   void GetClientRect(LPRECT rect) const { ::GetClientRect(m_hWnd, rect); }
@@ -95,10 +94,6 @@ class CWnd : public CCmdTarget {
   void GetWindowText(CString& text) const;
   void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
   BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
-  // Starts a timer whose WM_TIMER comes to this window (proc null) every elapse milliseconds.
-  UINT_PTR SetTimer(UINT_PTR id, UINT elapse, TIMERPROC proc) {
-    return ::SetTimer(m_hWnd, id, elapse, proc);
-  }
   BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
   DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
   // A message box owned by this window; without a caption the application's name is used.
