@@ -239,6 +239,21 @@ bool makeFolders(const std::string& folder) {
 #endif
 
 #ifdef _WIN32
+// Asks the shell for the user's desktop folder. The shell's library is loaded for this one
+// question and let go after it: linked, it and the libraries it brings in would stay for the
+// program's whole run, over a megabyte of memory for a question asked at start and at a save.
+bool shellDesktopFolder(wchar_t (&folder)[MAX_PATH]) {
+  const HMODULE shell = LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (!shell) return false;
+  using FolderLookup = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPWSTR);
+  const auto lookup = reinterpret_cast<FolderLookup>(
+      reinterpret_cast<void (*)()>(GetProcAddress(shell, "SHGetFolderPathW")));
+  const bool found =
+      lookup && SUCCEEDED(lookup(nullptr, CSIDL_DESKTOP, nullptr, SHGFP_TYPE_CURRENT, folder));
+  FreeLibrary(shell);
+  return found;
+}
+
 // The regular files of a folder whose names are temporaries of the file named fileName.
 std::vector<std::string> temporariesIn(const std::string& folder, const std::string& fileName) {
   std::vector<std::string> names;
@@ -288,8 +303,7 @@ PathResult settingsFilePath(const CodecProfile& profile) {
 #ifdef _WIN32
   if (!profile.shellDesktop) return {std::nullopt, "no desktop folder for this profile"};
   wchar_t folder[MAX_PATH] = {};
-  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_DESKTOP, nullptr, SHGFP_TYPE_CURRENT, folder)))
-    return {std::nullopt, "the desktop folder could not be found"};
+  if (!shellDesktopFolder(folder)) return {std::nullopt, "the desktop folder could not be found"};
   return {utf8Of(folder, static_cast<int>(wcslen(folder))) + "\\" + kFileName, {}};
 #else
   (void)profile;
