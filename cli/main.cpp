@@ -1,6 +1,7 @@
 // kestrune: reads, checks and edits the camera's settings file from the command line.
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "card_commands.h"
 #include "commands.h"
 #include "setting_names.h"
 #include "utf8_arguments.h"
@@ -24,7 +26,25 @@ struct Arguments {
   bool all = false;
   std::vector<std::string> assignments;
   std::string days, hours, mode, source;
+  std::string card;
+  std::vector<CLI::Option*> cardOptions;
+  bool cardChosen() const {
+    return std::any_of(cardOptions.begin(), cardOptions.end(),
+                       [](const CLI::Option* option) { return option->count() > 0; });
+  }
 };
+
+// --card, --card=LABEL, --card ROOT: the settings file at a card's root instead of a path.
+CLI::Option* addCardOption(CLI::App& command, Arguments& arguments) {
+  CLI::Option* option =
+      command
+          .add_option("--card", arguments.card,
+                      "The settings file on the camera card (the one present, or by LABEL or ROOT)")
+          ->expected(0, 1)
+          ->type_name("[LABEL|ROOT]");
+  arguments.cardOptions.push_back(option);
+  return option;
+}
 
 // An empty path (a script's unset variable) must not fall back to the desktop's file.
 const CLI::Validator kNamesAFile(
@@ -38,7 +58,8 @@ void addFileOption(CLI::App& command, Arguments& arguments) {
       .add_option("-f,--file", arguments.file,
                   "The settings file (default: Kestrune.txt on your desktop)")
       ->type_name("PATH")
-      ->check(kNamesAFile);
+      ->check(kNamesAFile)
+      ->excludes(addCardOption(command, arguments));
 }
 
 // Every setting's name with its choices, for set --help.
@@ -144,6 +165,16 @@ int run(int argc, char** argv) {
   import->add_option("JSON", arguments.source, "The document's file, or - for standard input")
       ->required();
 
+  auto* cardsCommand = app.add_subcommand("cards", "List the removable volumes and what they hold");
+  cardsCommand->add_flag("--json", arguments.json, "Print them as a JSON list");
+
+  auto* diff = app.add_subcommand("diff", "Show what differs between two settings files");
+  diff->add_option("A", arguments.file, "The first file (default: the one on your desktop)")
+      ->check(kNamesAFile);
+  diff->add_option("B", arguments.source, "The second file (default: the one on the camera card)")
+      ->check(kNamesAFile);
+  addCardOption(*diff, arguments);
+
   try {
     const std::vector<std::string> utf8 = utf8Arguments(argc, argv);
     std::vector<const char*> pointers;
@@ -165,6 +196,22 @@ int run(int argc, char** argv) {
   }
 
   const Commands::Streams io{std::cin, std::cout, std::cerr};
+  if (*cardsCommand) return Commands::cards(arguments.json, io);
+  if (*diff) {
+    if (arguments.file.empty()) arguments.file = Commands::defaultFile(io);
+    if (arguments.source.empty()) arguments.source = Commands::cardFile(arguments.card, io);
+    if (arguments.file.empty() || arguments.source.empty()) return Commands::kTrouble;
+    return Commands::diff(arguments.file, arguments.source, io);
+  }
+  // "set --card beep=off led=on" gives --card the first assignment; no card's label holds "=".
+  if (*set && arguments.card.find('=') != std::string::npos) {
+    arguments.assignments.insert(arguments.assignments.begin(), arguments.card);
+    arguments.card.clear();
+  }
+  if (arguments.cardChosen()) {
+    arguments.file = Commands::cardFile(arguments.card, io);
+    if (arguments.file.empty()) return Commands::kFileProblem;
+  }
   if (*check) {
     if (!arguments.file.empty()) arguments.files.push_back(arguments.file);
     if (arguments.files.empty()) {

@@ -8,6 +8,7 @@
 #include "schedule_edits.h"
 #include "setting_names.h"
 #include "shown_text.h"
+#include "week_words.h"
 
 namespace {
 
@@ -57,5 +58,6 @@ std::string textReport(const std::string& path, const FileImage& image) {
     text << '\n';
   }
   text << padded("") << "- off, C continuous, M motion, ? not a mode\n";
+  text << padded("week") << describeWeek(record.schduce_procce_ir) << '\n';
   return text.str();
 }

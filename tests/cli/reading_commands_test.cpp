@@ -46,7 +46,14 @@ TEST(ShowAndExport, TellTheFileAsAPersonAndAsAScriptReadIt) {
        show,
        0,
        "",
-       {"saved            no time", "resolution       (no choice: -1)", "monday           ?M"}},
+       {"saved            no time", "resolution       (no choice: -1)", "monday           ?M",
+        "week             Mon: Unknown (7) 0, Motion 1–23 · Tue–Sun: Motion all day\n"}},
+      {"show: the week in one line",
+       ourFile(),
+       show,
+       0,
+       "",
+       {"week             Mon–Sun: Motion all day\n"}},
       {"show --json: the file's details, then the document",
        oddFile(),
        {"show", "--json", "-f", "Kestrune.txt"},
@@ -133,7 +140,12 @@ TEST(Usage, WrongWordsAreUsageErrorsAndHelpAndVersionAnswer) {
        {"--help"},
        0,
        "",
-       {"show", "check", "set", "schedule", "export", "import"}},
+       {"show", "check", "set", "schedule", "export", "import", "cards", "diff"}},
+      {"a file and a card at once",
+       ourFile(),
+       {"set", "-f", "Kestrune.txt", "--card", "beep=off"},
+       2,
+       "kestrune: --file excludes --card (see kestrune --help)\n"},
       {"an unknown command",
        {},
        {"frob"},
@@ -167,6 +179,56 @@ TEST(Usage, WrongWordsAreUsageErrorsAndHelpAndVersionAnswer) {
        2,
        "kestrune: --file: an empty path names no file (see kestrune --help)\n"},
   });
+}
+
+TEST(DiffCommand, NamesEachChangedSettingAndHourAndAnswersAsDiffDoes) {
+  CaseFolder folder;
+  folder.put("ours.txt", ourFile());
+  folder.put("resaved.txt", ourFileWith([](_USR_SETTING_& record) {
+               RecordCodec::sealRecord(record, RecordCodec::LocalStampValue{2027, 1, 1, 0, 0, 0});
+             }));
+  folder.put("changed.txt", ourFileWith([](_USR_SETTING_& record) {
+               record.setting[4] = 1;
+               record.setting[0] = 9;
+               for (int day = 0; day < 5; ++day)
+                 for (int hour = 8; hour <= 18; ++hour)
+                   scheduleCell(record, day, hour) = Continuous;
+               scheduleCell(record, 6, 23) = Off;
+               scheduleCell(record, 2, 0) = Off;
+             }));
+  folder.put("foreign.txt", foreignFile());
+  const struct {
+    std::vector<std::string> arguments;
+    int status;
+    std::string out, err;
+  } cases[] = {
+      {{"diff", "ours.txt", "resaved.txt"}, 0, "same\n", ""},
+      {{"diff", "ours.txt", "changed.txt"},
+       1,
+       "resolution: 1920*1080 60F → (9: outside 0-7)\n"
+       "beep: ON → OFF\n"
+       "Mon–Tue, Thu–Fri: 8–18 Motion → Continuous\n"
+       "Wed: 0 Motion → Off, 8–18 Motion → Continuous\n"
+       "Sun: 23 Motion → Off\n",
+       ""},
+      {{"diff", "changed.txt", "ours.txt"},
+       1,
+       "resolution: (9: outside 0-7) → 1920*1080 60F\n"
+       "beep: OFF → ON\n"
+       "Mon–Tue, Thu–Fri: 8–18 Continuous → Motion\n"
+       "Wed: 0 Off → Motion, 8–18 Continuous → Motion\n"
+       "Sun: 23 Off → Motion\n",
+       ""},
+      {{"diff", "ours.txt", "foreign.txt"}, 2, "", "foreign.txt: not a settings file\n"},
+      {{"diff", "missing.txt", "ours.txt"}, 2, "", "missing.txt: no such file\n"},
+  };
+  for (const auto& spec : cases) {
+    SCOPED_TRACE(spec.arguments[2]);
+    const ProgramRun run = folder.run(spec.arguments);
+    EXPECT_EQ(run.status, spec.status);
+    EXPECT_EQ(run.out, spec.out);
+    EXPECT_EQ(run.err, spec.err);
+  }
 }
 
 #ifndef _WIN32
