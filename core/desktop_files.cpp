@@ -257,9 +257,11 @@ bool shellDesktopFolder(wchar_t (&folder)[MAX_PATH]) {
 // The regular files of a folder whose names are temporaries of the file named fileName.
 std::vector<std::string> temporariesIn(const std::string& folder, const std::string& fileName) {
   std::vector<std::string> names;
+  const bool separated = folder.back() == '\\' || folder.back() == '/';
   WIN32_FIND_DATAW entry{};
-  const HANDLE search = FindFirstFileExW(systemPath(folder + "\\*").c_str(), FindExInfoBasic,
-                                         &entry, FindExSearchNameMatch, nullptr, 0);
+  const HANDLE search =
+      FindFirstFileExW(systemPath(folder + (separated ? "*" : "\\*")).c_str(), FindExInfoBasic,
+                       &entry, FindExSearchNameMatch, nullptr, 0);
   if (search == INVALID_HANDLE_VALUE) return names;
   do {
     if (entry.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
