@@ -1,8 +1,14 @@
 #include "PellinDlg.h"
 
+#include <chrono>
 #include <cstring>
 #include <ctime>
 #include <string>
+
+#include "card_words.h"
+#include "grid/mode_colours.h"
+#include "settings_lock.h"
+#include "week_words.h"
 
 namespace {
 
@@ -14,6 +20,16 @@ constexpr int kDropDownOfSlot[kSlotCount] = {
 };
 
 constexpr UINT kClockPeriodMs = 500;
+// How long the week line says why an edit was refused.
+constexpr UINT kNoticeMs = 4000;
+// How long OK waits for another program's save of the same file.
+constexpr std::chrono::milliseconds kLockWait{3000};
+
+bool SameChoices(const _USR_SETTING_& left, const _USR_SETTING_& right) {
+  return std::memcmp(left.setting, right.setting, sizeof left.setting) == 0 &&
+         std::memcmp(&left.schduce_procce_ir, &right.schduce_procce_ir,
+                     sizeof left.schduce_procce_ir) == 0;
+}
 
 // The clock's strftime format for a selection of the date-format drop-down.
 const char* ClockFormat(LRESULT dateFormat) {
@@ -34,10 +50,16 @@ BEGIN_MESSAGE_MAP(CPellinDlg, CDialog)
   ON_WM_PAINT()
   ON_WM_QUERYDRAGICON()
   ON_MESSAGE(WM_CELL_CHOICES, &CPellinDlg::OnCellChoices)
+  ON_MESSAGE(WM_CELL_REFUSED, &CPellinDlg::OnCellRefused)
+  ON_MESSAGE(WM_WEEK_CHANGED, &CPellinDlg::OnWeekChanged)
+  ON_MESSAGE(WM_CTLCOLORSTATIC, &CPellinDlg::OnCtlColorStatic)
   ON_WM_DEVICECHANGE()
   ON_WM_TIMER()
-  ON_BN_CLICKED(IDC_CANCEL, &CDialog::OnCancel)
+  ON_BN_CLICKED(IDC_CANCEL, &CPellinDlg::OnCancelButton)
   ON_BN_CLICKED(IDC_OK, &CPellinDlg::OnOK)
+  ON_CONTROL_RANGE(CBN_SELCHANGE, IDC_RESOLUTION, IDC_DATE_FORMAT, &CPellinDlg::OnChoiceChanged)
+  ON_CONTROL(CBN_SELCHANGE, IDC_CARD, &CPellinDlg::OnCardPicked)
+  ON_BN_CLICKED(IDC_LOAD_FROM_CARD, &CPellinDlg::OnLoadFromCard)
 END_MESSAGE_MAP()
 
 // Called by the application before the dialog runs; the record starts all zero.
@@ -46,7 +68,10 @@ CPellinDlg::CPellinDlg(CWnd* parent)
       m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
 
 // Called when the application is done with the dialog.
-CPellinDlg::~CPellinDlg() = default;
+CPellinDlg::~CPellinDlg() {
+  for (HBRUSH brush : m_legendBrushes)
+    if (brush) ::DeleteObject(brush);
+}
 
 // Called from CDialog::OnInitDialog: attaches the grid to its control before set-up.
 void CPellinDlg::DoDataExchange(CDataExchange* exchange) {
@@ -69,6 +94,8 @@ BOOL CPellinDlg::OnInitDialog() {
   // be read shows them too, but is named before the dialog appears, since OK will replace it.
   const RecordCodec::LoadResult loaded =
       RecordCodec::loadSettingsFile(m_setting, RecordCodec::windowsProfile);
+  // What OK would replace: a save asks first if another program changes it meanwhile.
+  if (!loaded.path.empty()) m_desktopFile = FileSnapshot::Take(loaded.path);
   RecordCodec::clampSettings(m_setting);
   FillDropDowns();
 
@@ -76,6 +103,9 @@ BOOL CPellinDlg::OnInitDialog() {
   ::SetTimer(m_hWnd, IDT_CLOCK, kClockPeriodMs, nullptr);
 
   SetUpGrid();
+  ShowWeekLine();
+  RememberShownAsUnchanged();
+  RefreshCards();
 
   if (loaded.outcome == RecordCodec::LoadOutcome::Unreadable)
     ShowMessage(loaded.describe(), MB_OK | MB_ICONINFORMATION);
@@ -94,7 +124,8 @@ void CPellinDlg::AddAboutItem() {
   ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, about);
 }
 
-// Called at set-up, after the load: shows each slot of the record in its drop-down.
+// Called after the settings file or a card's is loaded: shows each slot of the record in its
+// drop-down.
 void CPellinDlg::FillDropDowns() {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     HWND dropDown = ::GetDlgItem(m_hWnd, kDropDownOfSlot[slot]);
@@ -120,6 +151,7 @@ void CPellinDlg::SetUpGrid() {
     }
   }
   FitRowsToDayLabels();
+  FitHourColumns(m_grid);
   // Some list views scroll to the last focused row as it is inserted; Monday's row belongs at the
   // top, beside its label.
   m_grid.SendMessage(LVM_ENSUREVISIBLE, 0, FALSE);
@@ -146,11 +178,8 @@ DayRowSpace CPellinDlg::MeasureDayRowSpace() const {
   space.firstRowTop = header.bottom;
   RECT client;
   ::GetClientRect(m_grid.m_hWnd, &client);
+  // The hour columns share the client width, so no horizontal scroll bar takes room below.
   space.rowsBottom = client.bottom;
-  // The hour columns are wider than the grid: the horizontal scroll bar takes its place below
-  // the rows, if the list has not yet shown it.
-  if (!(::GetWindowLongA(m_grid.m_hWnd, GWL_STYLE) & WS_HSCROLL))
-    space.rowsBottom -= ::GetSystemMetrics(SM_CYHSCROLL);
   for (int day = 0; day < kDayCount; ++day) {
     RECT label;
     ::GetWindowRect(::GetDlgItem(m_hWnd, IDC_MONDAY + day), &label);
@@ -168,8 +197,8 @@ int CPellinDlg::RowHeight() const {
 }
 
 void CPellinDlg::OnSysCommand(UINT command, LPARAM lParam) {
-  // The About item has no box to show: like every other command it takes the standard course,
-  // where nothing answers it.
+  // The system keeps the low four bits of a command for itself.
+  if ((command & 0xFFF0) == IDM_ABOUTBOX) return ShowAbout();
   CDialog::OnSysCommand(command, lParam);
 }
 
@@ -212,8 +241,45 @@ LRESULT CPellinDlg::OnCellChoices(WPARAM, LPARAM choices) {
   return 1;
 }
 
-// Called every half second by the clock's timer, the dialog's only one.
-void CPellinDlg::OnTimer(UINT_PTR) {
+LRESULT CPellinDlg::OnCellRefused(WPARAM, LPARAM reason) {
+  // The reason is a pointer into the sender's memory: only this thread's grid is heard.
+  if (::InSendMessageEx(nullptr) != ISMEX_NOSEND || !reason) return 0;
+  ShowNotice(reinterpret_cast<const char*>(reason));
+  return 0;
+}
+
+LRESULT CPellinDlg::OnWeekChanged(WPARAM, LPARAM) {
+  // A change after a refusal makes its notice old news.
+  ::KillTimer(m_hWnd, IDT_NOTICE);
+  ShowWeekLine();
+  DescribeCards();
+  return 0;
+}
+
+LRESULT CPellinDlg::OnCtlColorStatic(WPARAM dc, LPARAM control) {
+  const int id = ::GetDlgCtrlID(reinterpret_cast<HWND>(control));
+  if (id < IDC_LEGEND_OFF || id > IDC_LEGEND_MOTION) return Default();
+  const auto mode = static_cast<std::size_t>(id - IDC_LEGEND_OFF);
+  const ModeLook& look = kModeLooks[mode];
+  HBRUSH& brush = m_legendBrushes[mode];
+  if (!brush) brush = ::CreateSolidBrush(ColourOf(look.fill));
+  const auto hdc = reinterpret_cast<HDC>(dc);
+  ::SetTextColor(hdc, ColourOf(look.text));
+  ::SetBkColor(hdc, ColourOf(look.fill));
+  return reinterpret_cast<LRESULT>(brush);
+}
+
+// Called every half second by the clock's timer, and once when a notice's time is up.
+void CPellinDlg::OnTimer(UINT_PTR timer) {
+  if (timer == IDT_NOTICE) {
+    ::KillTimer(m_hWnd, IDT_NOTICE);
+    return ShowWeekLine();
+  }
+  ShowClock();
+}
+
+// Called at each tick of the clock's timer.
+void CPellinDlg::ShowClock() {
   const __time64_t now = _time64(nullptr);
   std::tm local{};
   char text[128] = {};
@@ -230,38 +296,130 @@ void CPellinDlg::OnTimer(UINT_PTR) {
 // Called when the OK button is clicked, or when Enter is pressed with the focus off a push button:
 // both save, so no keystroke loses the user's choices.
 void CPellinDlg::OnOK() {
-  CollectChoices();
-  const RecordCodec::SaveResult saved =
-      RecordCodec::saveSettingsFile(m_setting, RecordCodec::windowsProfile);
-  if (!saved) {
-    // The dialog stays open with every choice, so the user can mend the cause and press OK
-    // again, or cancel.
-    ShowMessage(saved.describe(), MB_OK | MB_ICONERROR);
+  ReadControls(m_setting);
+  const RecordCodec::PathResult desktop =
+      RecordCodec::settingsFilePath(RecordCodec::windowsProfile);
+  if (!desktop.path) {
+    ShowMessage(RecordCodec::saveSettingsFile(m_setting, RecordCodec::windowsProfile).describe(),
+                MB_OK | MB_ICONERROR);
     return;
   }
-  MessageBox("Finish!");
+  ListedCard* card = PickedCard();
+  const std::string cardPath = card ? cardSettingsPath(card->card.root) : "";
+  // Every question is asked before any lock is taken or any file written.
+  if (!ConfirmReplace(*desktop.path, m_desktopFile)) return;
+  if (card && !ConfirmReplace(cardPath, card->file)) return;
+
+  // A failed save leaves the dialog open with every choice, so the user can mend the cause and
+  // press OK again, or cancel.
+  if (const auto failure = SaveTo(*desktop.path, m_desktopFile)) {
+    const std::string nor = card ? " nor to the card " + CardName(card->card) : "";
+    ShowMessage("The settings were not saved to the desktop" + nor + ".\n" + *failure,
+                MB_OK | MB_ICONERROR);
+    return;
+  }
+  RememberShownAsUnchanged();
+  if (card) {
+    if (const auto failure = SaveTo(cardPath, card->file)) {
+      ShowMessage("The settings were saved to the desktop, but not to the card " +
+                      CardName(card->card) + ".\n" + *failure,
+                  MB_OK | MB_ICONERROR);
+      return DescribeCards();
+    }
+  }
+  ShowMessage(card ? "Finish!\nAlso saved to the card " + CardName(card->card) + "." : "Finish!",
+              MB_OK);
   CDialog::OnOK();
+}
+
+bool CPellinDlg::ConfirmReplace(const std::string& path, const FileSnapshot& seen) {
+  if (!seen.ChangedBy(FileSnapshot::Take(path))) return true;
+  // No is the default, and Escape answers No as well.
+  return ShowMessage(path + " was changed by another program after Kestrune read it.\n" +
+                         "Replace it with the settings shown here?",
+                     MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
+std::optional<std::string> CPellinDlg::SaveTo(const std::string& path, FileSnapshot& seen) {
+  // The command line's writers take the same lock: no save of theirs falls between ours.
+  const RecordCodec::SettingsLock lock(path, kLockWait);
+  if (!lock) return lock.reason();
+  const RecordCodec::SaveResult saved =
+      RecordCodec::saveSettingsFile(m_setting, path, RecordCodec::localStampNow());
+  if (!saved) return saved.describe();
+  seen = FileSnapshot::Take(path);
+  return std::nullopt;
+}
+
+void CPellinDlg::OnCancel() {
+  // No is the default: a stray Enter keeps the changes.
+  if (HasUnsavedChanges() &&
+      ShowMessage("Discard your changes?", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+    return;
+  CDialog::OnCancel();
+}
+
+void CPellinDlg::OnCancelButton() {
+  CDialog::OnCancel();
 }
 
 // Called to tell the user about the settings file, whose path may be in any script: the text
 // goes to the box in UTF-16, under the application's name as the framework's boxes have it.
-void CPellinDlg::ShowMessage(const std::string& text, UINT type) {
+int CPellinDlg::ShowMessage(const std::string& text, UINT type) {
   const CWinApp* app = AfxGetApp();
   const std::wstring caption =
       RecordCodec::utf16Of(app && app->m_pszAppName ? app->m_pszAppName : "");
-  ::MessageBoxW(m_hWnd, RecordCodec::utf16Of(text).c_str(), caption.c_str(), type);
+  return ::MessageBoxW(m_hWnd, RecordCodec::utf16Of(text).c_str(), caption.c_str(), type);
 }
 
-// Called on OK, before the save: copies the controls into the record.
-void CPellinDlg::CollectChoices() {
+// Called when the About item of the system menu is chosen.
+void CPellinDlg::ShowAbout() {
+  MSGBOXPARAMSA about{};
+  about.cbSize = sizeof about;
+  about.hwndOwner = m_hWnd;
+  about.hInstance = ::GetModuleHandleA(nullptr);
+  about.lpszText = "Kestrune " KESTRUNE_VERSION "\nSettings editor for the 4K camera's SD card";
+  about.lpszCaption = "About Kestrune";
+  about.dwStyle = MB_OK | MB_USERICON;
+  about.lpszIcon = MAKEINTRESOURCEA(IDR_MAINFRAME);
+  ::MessageBoxIndirectA(&about);
+}
+
+// Called whenever the cells change, and when a notice's time is up.
+void CPellinDlg::ShowWeekLine() {
+  const std::wstring words = RecordCodec::utf16Of(describeWeek(m_grid.ShownWeek()));
+  ::SetDlgItemTextW(m_hWnd, IDC_WEEK_LINE, words.c_str());
+}
+
+// Called when an edit was refused: the reason takes the week line's place for a few seconds.
+void CPellinDlg::ShowNotice(const std::string& text) {
+  ::SetDlgItemTextW(m_hWnd, IDC_WEEK_LINE, RecordCodec::utf16Of(text).c_str());
+  ::SetTimer(m_hWnd, IDT_NOTICE, kNoticeMs, nullptr);
+}
+
+// Called once the controls show what was loaded or saved.
+void CPellinDlg::RememberShownAsUnchanged() {
+  m_unchanged = m_setting;
+  ReadControls(m_unchanged);
+}
+
+// Called on Escape or the close box: whether the controls show anything not yet saved.
+bool CPellinDlg::HasUnsavedChanges() const {
+  _USR_SETTING_ shown = m_unchanged;
+  ReadControls(shown);
+  return !SameChoices(shown, m_unchanged);
+}
+
+// Called on OK, before the save, and to see whether anything changed.
+void CPellinDlg::ReadControls(_USR_SETTING_& record) const {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     // The save writes the hidden recording-audio choice as ON whatever it shows.
     if (slot == static_cast<int>(SettingSlot::RecAudio)) continue;
     // No selection (-1) is kept as the byte 0xFF, "no choice"; typed text is never read.
     const LRESULT selection =
         ::SendDlgItemMessageA(m_hWnd, kDropDownOfSlot[slot], CB_GETCURSEL, 0, 0);
-    m_setting.setting[slot] = static_cast<std::int8_t>(selection & 0xFF);
+    record.setting[slot] = static_cast<std::int8_t>(selection & 0xFF);
   }
   // Read as the grid's own edits read it: an empty cell or a row number is Motion.
-  m_setting.schduce_procce_ir = m_grid.ShownWeek();
+  record.schduce_procce_ir = m_grid.ShownWeek();
 }

@@ -8,8 +8,9 @@
 // The About item in the dialog's system menu.
 #define IDM_ABOUTBOX 0x0010
 
-// The clock's timer.
+// The clock's timer, and the one that ends a notice on the week line.
 #define IDT_CLOCK 10
+#define IDT_NOTICE 11
 
 // Addressed by the device link; the dialog has no such control, so its words are shown nowhere.
 #define IDC_DEVICE_STATUS 1001
@@ -36,6 +37,16 @@
 #define IDC_FRIDAY 1025
 #define IDC_SATURDAY 1026
 #define IDC_SUNDAY 1027
+// The legend's labels, consecutive in the order of the modes: Off, Continuous, Motion.
+#define IDC_LEGEND_OFF 1028
+#define IDC_LEGEND_CONTINUOUS 1029
+#define IDC_LEGEND_MOTION 1030
+// The week in words under the grid, which also says for a moment why an edit was refused.
+#define IDC_WEEK_LINE 1031
+// The card row: where OK saves besides the desktop, and the button that shows a card's settings.
+#define IDC_CARD 1032
+#define IDC_LOAD_FROM_CARD 1033
+#define IDC_SAVE_HINT 1034
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

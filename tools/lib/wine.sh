@@ -54,3 +54,29 @@ stop_wineserver() {
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
 }
+
+# Wine learns its drives' types and labels when its server starts. The services it starts then
+# inherit the first program's output, which must not be a test runner's.
+restart_wineserver() {
+  stop_wineserver
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+# add_removable_drive LETTER FOLDER LABEL: a card in a reader, as drive LETTER of removable type
+# over the folder, with the label given. Fails when the prefix has the letter already.
+add_removable_drive() {
+  local link="$WINEPREFIX/dosdevices/$1:"
+  [ ! -e "$link" ] || { echo "wine: drive $1: is taken in the prefix" >&2; return 1; }
+  printf '%s\n' "$3" >"$2/.windows-label"
+  ln -s "$2" "$link"
+  wine reg add 'HKLM\Software\Wine\Drives' /v "$1:" /d floppy /f </dev/null >/dev/null 2>&1
+  restart_wineserver
+}
+
+# remove_removable_drive LETTER: takes the card out of the reader again.
+remove_removable_drive() {
+  rm -f "$WINEPREFIX/dosdevices/$1:"
+  wine reg delete 'HKLM\Software\Wine\Drives' /v "$1:" /f </dev/null >/dev/null 2>&1 || true
+  restart_wineserver
+}

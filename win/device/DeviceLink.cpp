@@ -51,6 +51,8 @@ BOOL CPellinDlg::OnDeviceChange(UINT event, DWORD_PTR data) {
     else
       ForgetDrive(drive);
   }
+  // A card may have come or gone with the volume.
+  RefreshCards();
   return 0;
 }
 

@@ -181,6 +181,14 @@
   }
 // A button's click: void handler().
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
+// A notification from any of the controls first to last, both included: void handler(UINT id).
+#define ON_CONTROL_RANGE(notifyCode, first, last, memberFxn)                                  \
+  if (message == WM_COMMAND && HIWORD(wParam) == (notifyCode) && LOWORD(wParam) >= (first) && \
+      LOWORD(wParam) <= (last)) {                                                             \
+    (this->*(memberFxn))(LOWORD(wParam));                                                     \
+    result = 0;                                                                               \
+    return true;                                                                              \
+  }
 // Any notification a control sends as a command: void handler().
 #define ON_CONTROL(notifyCode, id, memberFxn)                                              \
   if (message == WM_COMMAND && HIWORD(wParam) == (notifyCode) && LOWORD(wParam) == (id)) { \

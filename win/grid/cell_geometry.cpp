@@ -20,6 +20,16 @@ int RevealScroll(int cellLeft, int cellWidth, int clientLeft, int clientRight) {
   return 0;
 }
 
+std::vector<int> SharedWidths(int width, int count) {
+  if (count <= 0) return {};
+  const int each = width > 0 ? width / count : 0;
+  const int leftOver = width > 0 ? width % count : 0;
+  std::vector<int> widths(static_cast<std::size_t>(count), each);
+  for (int column = count - leftOver; column < count; ++column)
+    ++widths[static_cast<std::size_t>(column)];
+  return widths;
+}
+
 int DropDownExtension(int cellHeight, int choiceCount) {
   return cellHeight * (choiceCount < 10 ? choiceCount + 10 : 11);
 }

@@ -1,5 +1,6 @@
 // The grid's pure arithmetic, free of any window: which column a point falls in, how far to
-// scroll to reveal a column, and how tall a drop-down editor is.
+// scroll to reveal a column, how wide the columns are to fill a width and how tall a drop-down
+// editor is.
 #pragma once
 
 #include <vector>
@@ -15,6 +16,10 @@ int ColumnAtX(int x, int rowLeft, const std::vector<int>& columnWidths);
 // into the client area [clientLeft, clientRight]: a column starting outside the area is
 // brought to its left edge, one that sticks out at the right is brought to its right edge.
 int RevealScroll(int cellLeft, int cellWidth, int clientLeft, int clientRight);
+
+// The widths of count columns that together fill width exactly: equal, but for the pixels left
+// over, which go one each to the last columns. None is narrower than zero.
+std::vector<int> SharedWidths(int width, int count);
 
 // How far below the cell's bottom a drop-down with choiceCount choices reaches, in pixels: ten
 // cell heights more than there are choices below ten choices, else eleven cell heights.

@@ -1,5 +1,7 @@
 #include "grid/in_place_combo.h"
 
+#include "grid/drop_down_width.h"
+
 BEGIN_MESSAGE_MAP(CInPlaceCombo, CComboBox)
   ON_WM_CREATE()
   ON_WM_KILLFOCUS()
@@ -38,6 +40,8 @@ int CInPlaceCombo::OnCreate(LPCREATESTRUCTA create) {
     const char* choice = m_choices.GetNext(position);
     SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice));
   }
+  // The list may be wider than a narrow cell, so that no choice is clipped.
+  FitDroppedWidth(m_hWnd);
   return 0;
 }
 

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "grid/schedule_layout.h"
 #include "grid/schedule_menu.h"
 #include "grid/text_clipboard.h"
+#include "grid/mode_colours.h"
 
 using ScheduleEdits::Week;
 
@@ -23,6 +25,11 @@ ScheduleMode ModeOfCellText(const CString& text) {
 
 bool SameWeek(const Week& left, const Week& right) {
   return std::memcmp(&left, &right, sizeof left) == 0;
+}
+
+// Printable characters other than a mode's letter set nothing; the space opens the editor.
+bool IsRefusedCharacter(UINT character) {
+  return character > ' ' && character != 0x7F;
 }
 
 }  // namespace
@@ -54,6 +61,10 @@ Week CScheduleGrid::ShownWeek() const {
     }
   }
   return week;
+}
+
+void CScheduleGrid::ReplaceWeek(const Week& week) {
+  Change([&week](Week& shown) { shown = week; });
 }
 
 //--- Focus and keys
@@ -133,6 +144,8 @@ void CScheduleGrid::OnChar(UINT character, UINT, UINT) {
   // Every other character is dropped: the list's own search by typing would move its row focus.
   if (const auto mode = ScheduleEdits::modeOfLetter(static_cast<char>(character))) {
     SetSelection(*mode);
+  } else if (IsRefusedCharacter(character)) {
+    Refuse("Type -, O, C or M to set the selected hours.");
   }
 }
 
@@ -208,15 +221,15 @@ void CScheduleGrid::OnCustomDraw(NMHDR* header, LRESULT* result) {
     // from the row, others do not.
     draw->nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED | CDIS_FOCUS);
     const int day = static_cast<int>(draw->nmcd.dwItemSpec);
+    const int hour = draw->iSubItem;
+    // A lone current cell counts as selected only while the grid has the focus, so that Monday
+    // at midnight does not look chosen in a grid the user has not touched.
     const bool highlighted =
-        !m_selection.IsSingleCell() && m_selection.Contains(day, draw->iSubItem);
-    const bool focused = ::GetFocus() == m_hWnd;
-    draw->clrTextBk = ::GetSysColor(!highlighted ? COLOR_WINDOW
-                                    : focused    ? COLOR_HIGHLIGHT
-                                                 : COLOR_BTNFACE);
-    draw->clrText = ::GetSysColor(!highlighted ? COLOR_WINDOWTEXT
-                                  : focused    ? COLOR_HIGHLIGHTTEXT
-                                               : COLOR_BTNTEXT);
+        m_selection.Contains(day, hour) && (!m_selection.IsSingleCell() || ::GetFocus() == m_hWnd);
+    // The colour says what the hour is saved as: a cell that shows no letter is Motion.
+    const ModeLook& look = kModeLooks[ModeOfCellText(GetItemText(day, hour))];
+    draw->clrTextBk = ColourOf(highlighted ? look.selectedFill : look.fill);
+    draw->clrText = ColourOf(highlighted ? look.selectedText : look.text);
     *result = CDRF_NOTIFYSUBITEMDRAW | CDRF_NEWFONT;
   } else if (stage == CDDS_POSTPAINT && ::GetFocus() == m_hWnd) {
     CRect frame = CellBounds(m_selection.Current());
@@ -230,7 +243,9 @@ void CScheduleGrid::OnCustomDraw(NMHDR* header, LRESULT* result) {
 void CScheduleGrid::OnCellEditEnded(NMHDR* header, LRESULT* result) {
   const Week before = ShownWeek();
   CComboListCtrl::OnEndLabelEdit(header, result);
-  if (!SameWeek(before, ShownWeek())) m_history.remember(before);
+  if (SameWeek(before, ShownWeek())) return;
+  m_history.remember(before);
+  WeekChanged();
 }
 
 void CScheduleGrid::OnScheduleCommand(UINT command) {
@@ -292,15 +307,19 @@ void CScheduleGrid::Copy() {
 
 void CScheduleGrid::Paste() {
   const auto text = TextClipboard::Get(m_hWnd);
-  const auto parsed = ScheduleEdits::parseText(text.value_or(""));
+  if (!text) return Refuse("Nothing to paste: the clipboard holds no text.");
+  const auto parsed = ScheduleEdits::parseText(*text);
+  if (!parsed.block) {
+    const ScheduleEdits::TextError& error = parsed.error;
+    return Refuse("Nothing pasted: line " + std::to_string(error.line) + ", cell " +
+                  std::to_string(error.column) + " of the clipboard: " + error.message);
+  }
   Week week = ShownWeek();
   const Week before = week;
   const ScheduleEdits::CellRect at = m_selection.Rect();
-  // A text that is no block, or a block that reaches past Sunday or hour 23, changes nothing.
-  if (!text || !parsed.block || ScheduleEdits::pasteBlock(week, *parsed.block, at.day, at.hour)) {
-    ::MessageBeep(MB_ICONEXCLAMATION);
-    return;
-  }
+  // A block that reaches past Sunday or hour 23 changes nothing.
+  if (const auto reason = ScheduleEdits::pasteBlock(week, *parsed.block, at.day, at.hour))
+    return Refuse("Nothing pasted: " + *reason);
   if (SameWeek(before, week)) return;
   m_history.remember(before);
   ShowWeek(week);
@@ -327,6 +346,17 @@ void CScheduleGrid::ShowWeek(const Week& week) {
       SetItemText(day, hour, letter);
     }
   }
+  WeekChanged();
+}
+
+void CScheduleGrid::WeekChanged() {
+  GetParent()->SendMessage(WM_WEEK_CHANGED, static_cast<WPARAM>(GetDlgCtrlID()));
+}
+
+void CScheduleGrid::Refuse(const std::string& reason) {
+  ::MessageBeep(MB_ICONEXCLAMATION);
+  GetParent()->SendMessage(WM_CELL_REFUSED, static_cast<WPARAM>(GetDlgCtrlID()),
+                           reinterpret_cast<LPARAM>(reason.c_str()));
 }
 
 //--- Selection

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "grid/cell_selection.h"
 #include "grid/combo_list_ctrl.h"
@@ -16,6 +17,8 @@ class CScheduleGrid : public CComboListCtrl {
   // The schedule the cells show, read as OK saves it: exactly "-" is Off, exactly "C"
   // Continuous, any other text Motion.
   ScheduleEdits::Week ShownWeek() const;
+  // Shows another week in the cells, as one change that can be undone.
+  void ReplaceWeek(const ScheduleEdits::Week& week);
 
  protected:
   // Called when the grid gains or loses the focus: the current cell's focus rectangle shows
@@ -39,7 +42,8 @@ class CScheduleGrid : public CComboListCtrl {
   void OnRButtonUp(UINT flags, CPoint point);
   // Called when an hour's header is clicked: selects that hour on every day.
   void OnColumnClick(NMHDR* header, LRESULT* result);
-  // Called while the list paints: highlights the selection and frames the current cell.
+  // Called while the list paints: colours each cell by its mode, the selection in darker shades,
+  // and frames the current cell.
   void OnCustomDraw(NMHDR* header, LRESULT* result);
   // Called when an editor reports its result: the cell's change can be undone.
   void OnCellEditEnded(NMHDR* header, LRESULT* result);
@@ -69,6 +73,10 @@ class CScheduleGrid : public CComboListCtrl {
   void Redo();
   void Copy();
   void ShowWeek(const ScheduleEdits::Week& week);
+  // Tells the owner that the cells show another week.
+  void WeekChanged();
+  // Beeps and tells the owner why a key or a paste changed nothing.
+  void Refuse(const std::string& reason);
 
   //--- Editing and the menu
   void EditCurrentCell();

@@ -1,13 +1,27 @@
 #include "grid/schedule_layout.h"
 
 #include <string>
+#include <vector>
 
+#include "grid/cell_geometry.h"
 #include "usr_setting.h"
 
 namespace {
 
-constexpr int kHourColumnWidth = 60;
 constexpr int kRowImageWidth = 1;
+
+int ClientWidth(const CComboListCtrl& grid) {
+  RECT client{};
+  ::GetClientRect(grid.m_hWnd, &client);
+  return client.right - client.left;
+}
+
+void ShareClientWidth(CComboListCtrl& grid) {
+  const std::vector<int> widths = CellGeometry::SharedWidths(ClientWidth(grid), kHourCount);
+  for (int hour = 0; hour < kHourCount; ++hour)
+    grid.SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(hour),
+                     widths[static_cast<std::size_t>(hour)]);
+}
 
 }  // namespace
 
@@ -15,9 +29,9 @@ void SetUpScheduleGrid(CComboListCtrl& grid) {
   for (int hour = 0; hour < kHourCount; ++hour) {
     const std::string title = std::to_string(hour);
     grid.InsertColumn(hour, title.c_str(), LVCFMT_LEFT);
-    grid.SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(hour), kHourColumnWidth);
     grid.SetChoiceColumn(hour, true);
   }
+  FitHourColumns(grid);
   // Column 0 is edited with the drop-down like the others; the lock refuses the list's own
   // label editing, which only ever concerns column 0.
   grid.SetLockedColumn(0, true);
@@ -37,4 +51,11 @@ void SetRowImageHeight(CComboListCtrl& grid, int height) {
   // The list destroys its image lists with itself; the one it gives back is ours to destroy.
   if (HIMAGELIST previous = grid.SetImageList(&images, LVSIL_SMALL)) ::ImageList_Destroy(previous);
   images.Detach();
+}
+
+void FitHourColumns(CComboListCtrl& grid) {
+  // Columns that fit take away the horizontal scroll bar, and perhaps a vertical one it forced,
+  // which widens the client area: the second pass fills what the first freed.
+  ShareClientWidth(grid);
+  ShareClientWidth(grid);
 }

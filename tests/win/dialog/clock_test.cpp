@@ -92,15 +92,25 @@ TEST(Clock, EachTickShowsTheTimeInTheOrderOfTheCurrentDateFormatSelection) {
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
 }
 
-TEST(Clock, WhatTheUserTypesIntoTheClockIsReplacedAtTheNextTick) {
+TEST(Clock, TheClockCannotBeTypedIntoAndTabPassesItBy) {
   DesktopSettingsFile settings;
   CPellinDlg settingsDialog;
   DialogScript script;
   script.then([](HWND dialog) {
-    ::SetDlgItemTextA(dialog, IDC_CLOCK, "typed");
-    EXPECT_TRUE(tickShows(dialog, "%m/%d/%Y, %H:%M:%S"));
+    // A click still puts the caret there; what is typed then goes nowhere.
+    ::SetFocus(::GetDlgItem(dialog, IDC_CLOCK));
+    typeText("typed");
   });
-  script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
+  script.then([](HWND dialog) {
+    EXPECT_EQ(controlText(dialog, IDC_CLOCK).find("typed"), std::string::npos);
+    // The clock lies between the Rotate and Beep drop-downs in the tab order.
+    ::SetFocus(::GetDlgItem(dialog, IDC_ROTATE));
+    pressKey(VK_TAB);
+  });
+  script.then([](HWND dialog) {
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(dialog, IDC_BEEP));
+    clickButton(dialog, IDC_CANCEL);
+  });
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
 }
 

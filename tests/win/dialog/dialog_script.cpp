@@ -63,6 +63,11 @@ DialogScript& DialogScript::waitUntil(std::function<bool(HWND)> condition) {
   return *this;
 }
 
+DialogScript& DialogScript::answering(std::vector<int> buttons) {
+  m_answers = std::move(buttons);
+  return *this;
+}
+
 INT_PTR DialogScript::run(CDialog& dialog) {
   m_dialog = &dialog;
   m_next = 0;
@@ -114,9 +119,11 @@ void DialogScript::DismissBoxes() {
     box.owner = ::GetWindow(window, GW_OWNER);
     box.ownerWasVisible = box.owner && ::IsWindowVisible(box.owner);
     ::EnumChildWindows(window, readBoxPart, reinterpret_cast<LPARAM>(&box));
+    const std::size_t answered = m_boxes.size();
     m_boxes.push_back(box);
-    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(window, IDOK)));
+    const int button = answered < m_answers.size() ? m_answers[answered] : IDOK;
+    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(window, button)));
   }
 }
 

@@ -1,6 +1,6 @@
 // Runs the settings dialog modally, as the program does, and acts inside its modal loop: a
 // script of steps runs from a timer while the dialog is open, and every message box that
-// appears is recorded and dismissed with its OK button.
+// appears is recorded and dismissed with its OK button, or with the buttons given for it.
 #pragma once
 
 #include <windows.h>
@@ -32,6 +32,9 @@ class DialogScript {
   // Adds a step that waits until the condition holds; the script gives up after a while.
   DialogScript& waitUntil(std::function<bool(HWND dialog)> condition);
 
+  // The buttons that answer the next boxes, one each in order (IDYES, IDNO); later boxes get OK.
+  DialogScript& answering(std::vector<int> buttons);
+
   // Runs the dialog modally through the steps and returns DoModal's result.
   INT_PTR run(CDialog& dialog);
 
@@ -48,6 +51,7 @@ class DialogScript {
 
   std::vector<Step> m_steps;
   std::vector<ShownBox> m_boxes;
+  std::vector<int> m_answers;
   CDialog* m_dialog = nullptr;
   std::size_t m_next = 0;
   int m_ticksLeft = 0;

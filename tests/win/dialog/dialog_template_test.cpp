@@ -16,7 +16,7 @@
 
 namespace {
 
-enum class Kind { Button, Label, DropDown, EditBox, Grid };
+enum class Kind { Button, Label, Legend, Line, DropDown, CardList, Clock, Grid };
 
 struct TemplateControl {
   int id;
@@ -25,8 +25,6 @@ struct TemplateControl {
   RECT units;  // x, y, width, height in dialog units
   bool visible = true;
 };
-
-const char* const kLegend = "M:Motion Detection/PIR             C:Continuous            -:OFF   ";
 
 // The template's controls in template order, which is the tab order.
 const std::vector<TemplateControl> kTemplate = {
@@ -41,7 +39,7 @@ const std::vector<TemplateControl> kTemplate = {
     {-1, Kind::Label, "Rotate", {14, 90, 42, 18}},
     {1012, Kind::DropDown, nullptr, {73, 90, 107, 66}},
     {-1, Kind::Label, "Date/Time", {408, 15, 36, 10}},
-    {1004, Kind::EditBox, nullptr, {408, 39, 107, 27}},
+    {1004, Kind::Clock, nullptr, {408, 39, 107, 27}},
     {-1, Kind::Label, "Beep", {207, 15, 36, 18}},
     {1013, Kind::DropDown, nullptr, {273, 15, 107, 83}},
     {-1, Kind::Label, "Record LED", {206, 38, 31, 18}},
@@ -56,7 +54,10 @@ const std::vector<TemplateControl> kTemplate = {
     {1018, Kind::DropDown, nullptr, {273, 89, 107, 45}},
     {1019, Kind::Grid, nullptr, {35, 156, 475, 135}},
     {1020, Kind::DropDown, nullptr, {408, 25, 107, 76}},
-    {-1, Kind::Label, kLegend, {36, 293, 268, 15}},
+    {1030, Kind::Legend, "M:Motion Detection/PIR", {36, 294, 90, 10}},
+    {1029, Kind::Legend, "C:Continuous", {130, 294, 60, 10}},
+    {1028, Kind::Legend, "-:OFF", {194, 294, 36, 10}},
+    {1031, Kind::Line, nullptr, {36, 307, 474, 10}},
     {1021, Kind::Label, "MON", {14, 171, 20, 10}},
     {1022, Kind::Label, "TUE", {13, 187, 20, 10}},
     {1023, Kind::Label, "WED", {14, 202, 19, 10}},
@@ -64,11 +65,11 @@ const std::vector<TemplateControl> kTemplate = {
     {1025, Kind::Label, "FRI", {15, 233, 20, 10}},
     {1026, Kind::Label, "SAT", {15, 249, 18, 10}},
     {1027, Kind::Label, "SUN", {15, 264, 17, 10}},
-    {-1,
-     Kind::Label,
-     "Kestrune text file will save to desktop.\nCopy to SD card and insert into your 4K Camera.",
-     {36, 319, 252, 29}},
     {-1, Kind::Label, "Schedule Setting", {37, 142, 73, 14}},
+    {-1, Kind::Label, "SD card:", {36, 322, 30, 10}},
+    {1032, Kind::CardList, nullptr, {68, 320, 214, 80}},
+    {1033, Kind::Button, "Load from card", {286, 319, 64, 14}},
+    {1034, Kind::Line, "Kestrune text file will save to desktop.", {36, 338, 314, 10}},
 };
 
 const char* className(Kind kind) {
@@ -76,10 +77,13 @@ const char* className(Kind kind) {
     case Kind::Button:
       return "Button";
     case Kind::Label:
+    case Kind::Legend:
+    case Kind::Line:
       return "Static";
     case Kind::DropDown:
+    case Kind::CardList:
       return "ComboBox";
-    case Kind::EditBox:
+    case Kind::Clock:
       return "Edit";
     case Kind::Grid:
       return "SysListView32";
@@ -96,11 +100,19 @@ DWORD templateStyle(const TemplateControl& control) {
       return style | WS_TABSTOP | BS_PUSHBUTTON;
     case Kind::Label:
       return style | WS_GROUP | SS_LEFT;
+    // Labels with styles of their own are not group starts.
+    case Kind::Legend:
+      return style | SS_CENTER | SS_CENTERIMAGE;
+    case Kind::Line:
+      return style | SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS;
     case Kind::DropDown:
       // A list to pick from, with no field to type into; sorted, with a scroll bar.
       return style | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_SORT;
-    case Kind::EditBox:
-      return style | WS_TABSTOP | WS_BORDER | ES_LEFT | ES_AUTOHSCROLL;
+    case Kind::CardList:
+      // In the order of the cards, after "Desktop only".
+      return style | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+    case Kind::Clock:
+      return style | WS_BORDER | ES_LEFT | ES_AUTOHSCROLL | ES_READONLY;
     case Kind::Grid:
       return style | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_EDITLABELS |
              LVS_ALIGNLEFT;
@@ -156,11 +168,14 @@ std::string templateClass(Kind kind) {
   switch (kind) {
     case Kind::Button:
       return "#128";
-    case Kind::EditBox:
+    case Kind::Clock:
       return "#129";
     case Kind::Label:
+    case Kind::Legend:
+    case Kind::Line:
       return "#130";
     case Kind::DropDown:
+    case Kind::CardList:
       return "#133";
     case Kind::Grid:
       return "SysListView32";
@@ -288,26 +303,13 @@ TEST_F(DialogTemplate, EveryControlIsShownWithItsIdClassTextPlaceAndVisibilityIn
       EXPECT_EQ(actual.top, wanted.top);
       EXPECT_EQ(actual.right, wanted.right);
       // A drop-down's template height is that of its open list.
-      if (expected.kind != Kind::DropDown) {
+      if (expected.kind != Kind::DropDown && expected.kind != Kind::CardList) {
         EXPECT_EQ(actual.bottom, wanted.bottom);
       }
 
       const auto style = static_cast<DWORD>(::GetWindowLongA(control, GWL_STYLE));
       EXPECT_EQ((style & WS_VISIBLE) != 0, expected.visible);
     }
-  });
-  script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
-  EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
-}
-
-TEST_F(DialogTemplate, TheClockIsAnEditableBoxWithABorder) {
-  script.then([](HWND dialog) {
-    HWND clock = ::GetDlgItem(dialog, IDC_CLOCK);
-    const auto style = static_cast<DWORD>(::GetWindowLongA(clock, GWL_STYLE));
-    const auto exStyle = static_cast<DWORD>(::GetWindowLongA(clock, GWL_EXSTYLE));
-    // The system may draw an edit box's border as a sunken client edge instead.
-    EXPECT_TRUE((style & WS_BORDER) || (exStyle & WS_EX_CLIENTEDGE));
-    EXPECT_FALSE(style & ES_READONLY);
   });
   script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
@@ -340,7 +342,7 @@ TEST_F(DialogTemplate, TheDialogIsKestruneInMsSansSerifWithACloseBoxOnly) {
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
 }
 
-TEST(DialogSetUp, TheSystemMenuEndsWithTheAboutItemWhichDoesNothing) {
+TEST(DialogSetUp, TheSystemMenuEndsWithTheAboutItemWhichNamesTheProgramAndItsVersion) {
   DesktopSettingsFile settings;
   CPellinDlg settingsDialog;
   DialogScript script;
@@ -358,7 +360,12 @@ TEST(DialogSetUp, TheSystemMenuEndsWithTheAboutItemWhichDoesNothing) {
   });
   script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
-  EXPECT_TRUE(script.boxes().empty());
+  ASSERT_EQ(script.boxes().size(), 1u);
+  EXPECT_EQ(script.boxes()[0].caption, "About Kestrune");
+  EXPECT_NE(script.boxes()[0].text.find(std::string("Kestrune ") + KESTRUNE_VERSION),
+            std::string::npos)
+      << script.boxes()[0].text;
+  EXPECT_TRUE(script.boxes()[0].hasIcon);
 }
 
 TEST(DialogSetUp, TheWindowAndDragIconsAreTheProgramIconAndTheFocusIsOnOk) {

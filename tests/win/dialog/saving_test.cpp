@@ -163,42 +163,73 @@ class ClosingWithoutSaving : public ::testing::Test {
     select(dialog, IDC_RESOLUTION, 1);
     setCellText(dialog, 0, 3, "-");
   }
-  void expectFileUntouched() {
-    EXPECT_EQ(settings.bytes(), before);
-    EXPECT_TRUE(script.boxes().empty());
-  }
+  void expectFileUntouched() { EXPECT_EQ(settings.bytes(), before); }
 
   DesktopSettingsFile settings;
   std::vector<std::uint8_t> before;
-  CPellinDlg settingsDialog;
-  DialogScript script;
 };
 
-TEST_F(ClosingWithoutSaving, TheCancelButtonEndsTheDialog) {
+// Escape and the close box, which both give the dialog the Cancel command.
+const struct {
+  const char* way;
+  void (*leave)(HWND dialog);
+} kWaysToCancel[] = {
+    {"Escape", [](HWND) { pressKey(VK_ESCAPE); }},
+    {"the close box", [](HWND dialog) { chooseSystemCommand(dialog, SC_CLOSE); }},
+};
+
+TEST_F(ClosingWithoutSaving, TheCancelButtonDiscardsChangesWithoutAsking) {
+  CPellinDlg settingsDialog;
+  DialogScript script;
   script.then([](HWND dialog) {
     changeSomething(dialog);
     clickButton(dialog, IDC_CANCEL);
   });
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
+  EXPECT_TRUE(script.boxes().empty());
   expectFileUntouched();
 }
 
-TEST_F(ClosingWithoutSaving, EscapeEndsTheDialog) {
-  script.then([](HWND dialog) {
-    changeSomething(dialog);
-    pressKey(VK_ESCAPE);
-  });
-  EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
-  expectFileUntouched();
+TEST_F(ClosingWithoutSaving, WithChangesEscapeAndTheCloseBoxAskFirstAndNoKeepsEveryChoice) {
+  for (const auto& cancel : kWaysToCancel) {
+    SCOPED_TRACE(cancel.way);
+    CPellinDlg settingsDialog;
+    DialogScript script;
+    LRESULT resolutionAfterNo = CB_ERR;
+    script.answering({IDNO, IDYES});
+    script.then([&](HWND dialog) {
+      changeSomething(dialog);
+      cancel.leave(dialog);
+    });
+    script.waitUntil([&](HWND) { return script.boxes().size() == 1; });
+    script.then([&](HWND dialog) {
+      resolutionAfterNo = selectedIndex(dialog, IDC_RESOLUTION);
+      cancel.leave(dialog);
+    });
+    EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
+    EXPECT_EQ(resolutionAfterNo, 1);
+    ASSERT_EQ(script.boxes().size(), 2u);
+    EXPECT_EQ(script.boxes()[0].text, "Discard your changes?");
+    EXPECT_EQ(script.boxes()[1].text, "Discard your changes?");
+    expectFileUntouched();
+  }
 }
 
-TEST_F(ClosingWithoutSaving, TheCloseBoxEndsTheDialog) {
-  script.then([](HWND dialog) {
-    changeSomething(dialog);
-    chooseSystemCommand(dialog, SC_CLOSE);
-  });
-  EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
-  expectFileUntouched();
+TEST_F(ClosingWithoutSaving, WithoutChangesEscapeAndTheCloseBoxEndTheDialogWithoutAsking) {
+  for (const auto& cancel : kWaysToCancel) {
+    SCOPED_TRACE(cancel.way);
+    CPellinDlg settingsDialog;
+    DialogScript script;
+    script.then([&](HWND dialog) {
+      // A change taken back is no change.
+      select(dialog, IDC_RESOLUTION, 1);
+      select(dialog, IDC_RESOLUTION, 7);
+      cancel.leave(dialog);
+    });
+    EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
+    EXPECT_TRUE(script.boxes().empty());
+    expectFileUntouched();
+  }
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ std::string columnTitle(HWND grid, int column) {
   return text;
 }
 
-TEST(ScheduleGrid, HasTwentyFourHourColumnsSixtyPixelsWideAndSevenNumberedDayRows) {
+TEST(ScheduleGrid, HasTwentyFourHourColumnsAndSevenNumberedDayRows) {
   DesktopSettingsFile settings;
   CPellinDlg settingsDialog;
   DialogScript script;
@@ -37,7 +37,6 @@ TEST(ScheduleGrid, HasTwentyFourHourColumnsSixtyPixelsWideAndSevenNumberedDayRow
     ASSERT_EQ(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 24);
     for (int column = 0; column < 24; ++column) {
       EXPECT_EQ(columnTitle(grid, column), std::to_string(column));
-      EXPECT_EQ(::SendMessageA(grid, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0), 60);
     }
     ASSERT_EQ(::SendMessageA(grid, LVM_GETITEMCOUNT, 0, 0), 7);
     // Every cell of the default schedule is Motion; column 0's letter covers the row number.
@@ -116,6 +115,46 @@ TEST(ScheduleGrid, CellsShowTheModeLettersAndNothingForValuesThatAreNoMode) {
     EXPECT_EQ(cellText(dialog, 6, 23), "");
   });
   script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
+  EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
+}
+
+TEST(ScheduleGrid, WhenACellsDropDownOpensThenItsListIsWideEnoughForEveryChoice) {
+  DesktopSettingsFile settings;
+  CPellinDlg settingsDialog;
+  DialogScript script;
+  script.then([](HWND dialog) {
+    RECT cell{LVIR_BOUNDS, 5, 0, 0};
+    ::SendMessageA(scheduleGrid(dialog), LVM_GETSUBITEMRECT, 2, reinterpret_cast<LPARAM>(&cell));
+    const LPARAM middle = MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+    ::PostMessageA(scheduleGrid(dialog), WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    ::PostMessageA(scheduleGrid(dialog), WM_LBUTTONUP, 0, middle);
+  });
+  // The focus moves to the drop-down as it opens over the cell.
+  const auto partsOfFocus = [] {
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    ::GetComboBoxInfo(::GetFocus(), &parts);
+    return parts;
+  };
+  script.waitUntil([&](HWND) { return partsOfFocus().hwndList != nullptr; });
+  script.then([&](HWND dialog) {
+    HWND combo = ::GetFocus();
+    const COMBOBOXINFO parts = partsOfFocus();
+    ::SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    RECT list;
+    ::GetClientRect(parts.hwndList, &list);
+    HDC dc = ::GetDC(parts.hwndList);
+    ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(parts.hwndList, WM_GETFONT, 0, 0)));
+    for (const char* choice : {"-", "C", "M"}) {
+      SIZE size{};
+      ::GetTextExtentPoint32A(dc, choice, 1, &size);
+      // The list draws its items a few pixels in from its left edge.
+      EXPECT_GE(list.right - list.left, size.cx + 4) << choice;
+    }
+    ::ReleaseDC(parts.hwndList, dc);
+    ::SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    clickButton(dialog, IDC_CANCEL);
+  });
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
 }
 

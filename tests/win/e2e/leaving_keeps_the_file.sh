@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Escape and the Cancel button end the program without writing: the settings file keeps every
-# byte, and nothing else is left on the desktop.
+# Escape asks before it throws changes away, and No keeps them; Yes, and the Cancel button, end
+# the program without writing: the settings file keeps every byte, and nothing else is left on
+# the desktop.
 source "$(dirname "$0")/lib.sh"
 e2e_begin
 
@@ -19,6 +20,14 @@ open_drop_down 1009
 press Down Return
 wait_until 5 "the resolution changed" control_text_is 1009 "2304*1296 30F"
 press Escape
+wait_until 10 "a box asks before discarding" box_says "Discard your changes?"
+click_control "$box_caption" 7
+wait_until 10 "the box is gone" no_window_titled "$box_caption"
+expect_dialog_open
+expect_control_text 1009 "2304*1296 30F"
+press Escape
+wait_until 10 "a box asks again" box_says "Discard your changes?"
+click_control "$box_caption" 6
 expect_program_ends
 expect_file_untouched "Escape"
 

@@ -29,6 +29,7 @@ program_pid=""
 program_status=""
 holder_pid=""
 holder_release=""
+card_letter=""
 own_display=no
 stash=""
 
@@ -66,6 +67,7 @@ e2e_end() {
     wait "$holder_pid" 2>/dev/null || true
   fi
   [ -z "$holder_release" ] || rm -f "$holder_release"
+  [ -z "$card_letter" ] || remove_removable_drive "$card_letter"
   rm -rf "$settings"
   if [ -e "$stash/Kestrune.txt" ]; then mv "$stash/Kestrune.txt" "$settings"; fi
   rm -rf "$stash"
@@ -224,6 +226,20 @@ dismiss_box_saying() {
 # The clock shows "MM/DD/YYYY, hh:mm:ss" or another order of the same parts.
 clock_is_running() {
   [[ "$(probe text "$dialog_caption" 1004)" =~ ^[0-9/]{10},\ [0-9]{2}:[0-9]{2}:[0-9]{2}$ ]]
+}
+
+#--- The camera's card in a reader
+
+# Puts a camera card labelled LABEL in reader LETTER: a folder holding the camera's DCIM folder.
+# Sets card_root and card_file for the scenario.
+# shellcheck disable=SC2034 # the scenarios read them
+insert_card() {
+  card_folder="$stash/card"
+  mkdir -p "$card_folder/DCIM"
+  add_removable_drive "$1" "$card_folder" "$2" || fail "no drive $1: for the card"
+  card_letter=$1
+  card_root="${1^^}:\\"
+  card_file="$card_folder/Kestrune.txt"
 }
 
 #--- Another program holding the settings file

@@ -1,6 +1,7 @@
 // The grid's arithmetic, without windows: columns under a point, reveal scrolling, drop-down size.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "grid/cell_geometry.h"
@@ -45,6 +46,21 @@ TEST(RevealScrolling, WhenTheColumnSticksOutAtTheRightThenItsRightEdgeMeetsTheCl
 TEST(RevealScrolling, WhenTheColumnStartsOutsideTheClientThenItsLeftEdgeMeetsTheClientEdge) {
   EXPECT_EQ(CellGeometry::RevealScroll(-30, 60, 0, 700), -30);
   EXPECT_EQ(CellGeometry::RevealScroll(760, 60, 0, 700), 760);
+}
+
+TEST(SharedWidths, ColumnsFillTheWidthExactlyWithTheLeftOverPixelsOnTheLastOnes) {
+  const struct {
+    int width;
+    int count;
+    std::vector<int> expect;
+  } cases[] = {
+      {90, 3, {30, 30, 30}}, {92, 3, {30, 31, 31}}, {2, 3, {0, 1, 1}},
+      {0, 2, {0, 0}},        {-5, 2, {0, 0}},       {10, 0, {}},
+  };
+  for (const auto& row : cases) {
+    SCOPED_TRACE(std::to_string(row.width) + " over " + std::to_string(row.count));
+    EXPECT_EQ(CellGeometry::SharedWidths(row.width, row.count), row.expect);
+  }
 }
 
 TEST(DropDownSize, WhenThereAreFewerThanTenChoicesThenItReachesTenCellsMoreThanTheChoices) {

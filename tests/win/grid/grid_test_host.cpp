@@ -27,6 +27,9 @@ void GridTest::SetUp() {
   CComboListCtrl& grid = host.grid;
 
   SetUpScheduleGrid(grid);
+  // Columns wider than the grid, so that the list's scrolling to an edited cell is exercised.
+  for (int column = 0; column < kColumns; ++column)
+    grid.SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), 60);
   SetRowImageHeight(grid, 30);
   for (int row = 0; row < kRows; ++row) {
     for (int column = 0; column < kColumns; ++column) {

@@ -1,8 +1,8 @@
 // A dialog window holding a schedule grid set up by the settings dialog's own SetUpScheduleGrid
-// (24 columns of 60 px headed "0" to "23", 7 rows, every column a choice column, column 0 locked,
-// a vertical scroll bar on the drop-down), with rows 30 px high, whose owner answers "-", "C",
-// "M". It runs modeless; tests drive it with real messages and pump them by the modal loop's
-// rules.
+// (24 columns headed "0" to "23", here widened to 60 px so that the grid scrolls, 7 rows, every
+// column a choice column, column 0 locked, a vertical scroll bar on the drop-down), with rows 30 px
+// high, whose owner answers "-", "C", "M". It runs modeless; tests drive it with real messages and
+// pump them by the modal loop's rules.
 #pragma once
 
 #include <string>

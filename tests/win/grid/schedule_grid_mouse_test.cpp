@@ -1,7 +1,11 @@
 // The schedule grid with the mouse: a click still opens the drop-down and makes its cell
-// current; a drag, a header click and Shift select rectangles without an editor, drawn
-// highlighted.
+// current; a drag, a header click and Shift select rectangles without an editor, drawn in
+// darker shades of the modes' colours.
 #include "schedule_grid_test_host.h"
+
+#include <string>
+
+#include "grid/mode_colours.h"
 
 namespace {
 
@@ -55,18 +59,34 @@ TEST_F(ScheduleGridMouse, DragsHeaderClicksAndShiftSelectRectanglesWithoutAnEdit
   }
 }
 
-TEST_F(ScheduleGridMouse, SelectedCellsAreDrawnHighlightedAndTheOthersAsBefore) {
-  Drag(1, 1, 2, 3);
+TEST_F(ScheduleGridMouse, CellsShowTheirModesColoursAndLettersAndSelectedOnesADarkerShade) {
+  ShowRows(Painted(Painted(AllCells('M'), 1, 1, 2, 2, '-'), 1, 3, 2, 3, 'C'));
+  Drag(1, 1, 1, 3);
   ::UpdateWindow(host.grid.m_hWnd);
-  HDC dc = ::GetDC(host.grid.m_hWnd);
-  const auto backgroundAt = [&](int day, int hour) {
-    const CPoint corner(ColumnLeft(hour, day) + 3, RowBounds(day).top + 3);
-    return ::GetPixel(dc, corner.x, corner.y);
+  const struct {
+    int day, hour;
+    ScheduleMode mode;
+    bool selected;
+  } cells[] = {
+      {1, 1, Off, true},         {1, 3, Continuous, true}, {2, 2, Off, false},
+      {2, 3, Continuous, false}, {1, 4, Motion, false},    {0, 0, Motion, false},
   };
-  EXPECT_EQ(backgroundAt(1, 1), ::GetSysColor(COLOR_HIGHLIGHT));
-  EXPECT_EQ(backgroundAt(2, 3), ::GetSysColor(COLOR_HIGHLIGHT));
-  EXPECT_EQ(backgroundAt(0, 1), ::GetSysColor(COLOR_WINDOW));
-  EXPECT_EQ(backgroundAt(2, 4), ::GetSysColor(COLOR_WINDOW));
+  HDC dc = ::GetDC(host.grid.m_hWnd);
+  for (const auto& cell : cells) {
+    SCOPED_TRACE(std::to_string(cell.day) + "," + std::to_string(cell.hour));
+    const ModeLook& look = kModeLooks[cell.mode];
+    const COLORREF fill = ColourOf(cell.selected ? look.selectedFill : look.fill);
+    const COLORREF letter = ColourOf(cell.selected ? look.selectedText : look.text);
+    const int left = ColumnLeft(cell.hour, cell.day);
+    const CRect row = RowBounds(cell.day);
+    EXPECT_EQ(::GetPixel(dc, left + 3, row.top + 3), fill);
+    // The letter is drawn in its own colour somewhere inside the cell.
+    bool letterShown = false;
+    for (int x = left; x < left + ColumnWidth(cell.hour) && !letterShown; ++x)
+      for (int y = row.top; y < row.bottom && !letterShown; ++y)
+        letterShown = ::GetPixel(dc, x, y) == letter;
+    EXPECT_TRUE(letterShown);
+  }
   ::ReleaseDC(host.grid.m_hWnd, dc);
 }
 

@@ -1,11 +1,13 @@
-// The schedule grid shows the whole week at once, each day's row beside its label, whatever the
-// screen's DPI: the Windows lane runs these cases at 96 DPI and again in a prefix set to 144.
+// The schedule grid shows the whole week at once, all 24 hours without a horizontal scroll bar
+// and each day's row beside its label, whatever the screen's DPI: the Windows lane runs these
+// cases at 96 DPI and again in a prefix set to 144.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "PellinDlg.h"
@@ -23,6 +25,8 @@ struct WeekLayout {
   RECT client{};
   int headerBottom = 0;
   int topIndex = -1;
+  bool horizontalScrollBar = true;
+  int columnWidths[kHourCount]{};
   RECT rows[kDayCount]{};
   std::string labelTexts[kDayCount];
   double labelCentres[kDayCount]{};
@@ -40,6 +44,10 @@ WeekLayout readWeekLayout(HWND dialog) {
   ::MapWindowPoints(nullptr, grid, reinterpret_cast<POINT*>(&header), 2);
   layout.headerBottom = header.bottom;
   layout.topIndex = static_cast<int>(::SendMessageA(grid, LVM_GETTOPINDEX, 0, 0));
+  layout.horizontalScrollBar = (::GetWindowLongA(grid, GWL_STYLE) & WS_HSCROLL) != 0;
+  for (int hour = 0; hour < kHourCount; ++hour)
+    layout.columnWidths[hour] =
+        static_cast<int>(::SendMessageA(grid, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(hour), 0));
   for (int day = 0; day < kDayCount; ++day) {
     layout.rows[day] = {LVIR_BOUNDS, 0, 0, 0};
     ::SendMessageA(grid, LVM_GETITEMRECT, static_cast<WPARAM>(day),
@@ -54,7 +62,7 @@ WeekLayout readWeekLayout(HWND dialog) {
   return layout;
 }
 
-class DayRows : public ::testing::Test {
+class WholeWeek : public ::testing::Test {
  protected:
   void SetUp() override {
     CPellinDlg settingsDialog;
@@ -63,8 +71,8 @@ class DayRows : public ::testing::Test {
     script.then([](HWND dialog) { clickButton(dialog, IDC_CANCEL); });
     ASSERT_EQ(script.run(settingsDialog), IDCANCEL);
     // Measured, not asserted: how far each label's centre is from its row's, for the record.
-    std::printf("at %d DPI, rows %ld px high; label centre minus row centre:", layout.dpi,
-                layout.rows[0].bottom - layout.rows[0].top);
+    std::printf("at %d DPI, columns %d px wide, rows %ld px high; label centre minus row centre:",
+                layout.dpi, layout.columnWidths[0], layout.rows[0].bottom - layout.rows[0].top);
     for (int day = 0; day < kDayCount; ++day) {
       const RECT& row = layout.rows[day];
       std::printf(" %s %+.1f", kDayNames[day],
@@ -77,7 +85,19 @@ class DayRows : public ::testing::Test {
   WeekLayout layout;
 };
 
-TEST_F(DayRows, AllSevenRowsShowWhollyBelowTheHeaderWithoutScrolling) {
+TEST_F(WholeWeek, AllTwentyFourHoursShareTheClientWidthWithoutAHorizontalScrollBar) {
+  EXPECT_FALSE(layout.horizontalScrollBar);
+  int total = 0;
+  for (int hour = 0; hour < kHourCount; ++hour) {
+    SCOPED_TRACE("hour " + std::to_string(hour));
+    total += layout.columnWidths[hour];
+    // Equal shares: the left-over pixels make a column at most one pixel wider.
+    EXPECT_LE(std::abs(layout.columnWidths[hour] - layout.columnWidths[0]), 1);
+  }
+  EXPECT_EQ(total, layout.client.right - layout.client.left);
+}
+
+TEST_F(WholeWeek, AllSevenRowsShowWhollyBelowTheHeaderWithoutScrolling) {
   EXPECT_EQ(layout.topIndex, 0);
   for (int day = 0; day < kDayCount; ++day) {
     SCOPED_TRACE(kDayNames[day]);
@@ -89,7 +109,7 @@ TEST_F(DayRows, AllSevenRowsShowWhollyBelowTheHeaderWithoutScrolling) {
   }
 }
 
-TEST_F(DayRows, EachDayLabelsCentreLiesInsideItsOwnRow) {
+TEST_F(WholeWeek, EachDayLabelsCentreLiesInsideItsOwnRow) {
   for (int day = 0; day < kDayCount; ++day) {
     SCOPED_TRACE(kDayNames[day]);
     EXPECT_EQ(layout.labelTexts[day], kDayNames[day]);
