@@ -19,7 +19,7 @@ std::string padded(const std::string& text) {
 }
 
 std::string savedText(const _USR_SETTING_& record) {
-  if (RecordCheck::isNoTime(record)) return "no time (local time was not known)";
+  if (RecordCodec::hasNoStamp(record)) return "no time (local time was not known)";
   const std::string stamp = RecordCheck::stampText(record);
   return RecordCheck::isPossibleStamp(record) ? stamp : stamp + " (impossible)";
 }
@@ -54,7 +54,7 @@ std::string textReport(const std::string& path, const FileImage& image) {
   for (int day = 0; day < kDayCount; ++day) {
     text << padded(SettingNames::dayName(day));
     for (const std::int8_t mode : record.schduce_procce_ir.week_schduce[day].rec_motion_status)
-      text << ScheduleEdits::modeLetter(mode);
+      text << modeLetter(mode);
     text << '\n';
   }
   text << padded("") << "- off, C continuous, M motion, ? not a mode\n";
