@@ -66,7 +66,7 @@ HourSet hoursBetween(int one, int other) {
 
 std::optional<Cell> pasteOrigin(DaySet days, HourSet hours) {
   if (days.none() || hours.none()) return std::nullopt;
-  Cell origin;
+  Cell origin{0, 0};
   while (!days.test(static_cast<std::size_t>(origin.day))) ++origin.day;
   while (!hours.test(static_cast<std::size_t>(origin.hour))) ++origin.hour;
   return origin;

@@ -29,10 +29,11 @@ inline const HourSet kAllHours = HourSet{}.set();
 // Monday to Friday.
 inline const DaySet kWorkDays = dayRange(0, 4);
 
-// One cell of the week: day 0 Monday .. 6 Sunday, hour 0 .. 23.
+// One cell of the week: day 0 Monday .. 6 Sunday, hour 0 .. 23. Trivial, so that it can live
+// in an Objective-C object, whose C++ members gcc's runtime never constructs.
 struct Cell {
-  int day = 0;
-  int hour = 0;
+  int day;
+  int hour;
   friend bool operator==(const Cell&, const Cell&) = default;
 };
 // The days or hours between two, both included, in either order: what a selection from one cell

@@ -17,10 +17,7 @@
 // and a number beyond the 32-bit range as the nearest end of that range.
 std::int32_t readIdentifierNumber(std::string_view identifier);
 
-struct CellAddress {
-  int day;
-  int hour;
-};
+using CellAddress = ScheduleEdits::Cell;
 
 // The schedule byte that a table cell shows: row 0 .. 6 is the day, and the column identified
 // "1" .. "24" is hour 0 .. 23. Anything else names no byte.

@@ -34,6 +34,6 @@ class GridSelection {
   ScheduleEdits::HourSet Hours() const;
 
  private:
-  GridCell m_current;
-  GridCell m_anchor;
+  GridCell m_current{0, 0};
+  GridCell m_anchor{0, 0};
 };
