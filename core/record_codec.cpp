@@ -218,8 +218,7 @@ SaveResult saveSettingsFile(_USR_SETTING_& record, const CodecProfile& profile) 
 
 SaveResult saveSettingsFile(_USR_SETTING_& record, const std::string& path, const LocalStamp& stamp,
                             FileLayer& files) {
-  for (int slot = 0; slot < kSlotCount; ++slot)
-    record.setting[slot] = savedChoice(static_cast<SettingSlot>(slot), record.setting[slot]);
+  storeSavedChoices(record);
   sealRecord(record, stamp);
   Image image;
   std::memcpy(image.data(), &record, image.size());

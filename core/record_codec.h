@@ -142,8 +142,8 @@ class FileLayer {
   static FileLayer& system();
 };
 
-// Stores the always-saved choices (savedChoice), seals the record with the current local time and
-// writes it durably: the previous file is replaced only by a complete new one. A link is saved
+// Stores the always-saved choices (storeSavedChoices), seals the record with the current local time
+// and writes it durably: the previous file is replaced only by a complete new one. A link is saved
 // through to its target; two saves at once each leave a whole record.
 SaveResult saveSettingsFile(_USR_SETTING_& record, const CodecProfile& profile);
 SaveResult saveSettingsFile(_USR_SETTING_& record, const std::string& path, const LocalStamp& stamp,

@@ -91,6 +91,11 @@ inline constexpr std::int8_t kAlwaysSavedChoice = 0;
 inline std::int8_t savedChoice(SettingSlot slot, std::int8_t choice) {
   return slot == kAlwaysSavedSlot ? kAlwaysSavedChoice : choice;
 }
+// Gives every slot the choice a save stores for it.
+inline void storeSavedChoices(_USR_SETTING_& record) {
+  for (int slot = 0; slot < kSlotCount; ++slot)
+    record.setting[slot] = savedChoice(static_cast<SettingSlot>(slot), record.setting[slot]);
+}
 
 // The choice stored for a drop-down's selected item: no selection (-1) is the byte 0xFF, "no
 // choice", which the camera ignores.
