@@ -109,7 +109,7 @@ TEST(UserStories, TwoScriptsSchedulingDifferentDaysOfOneFileAtOnceLoseNoHour) {
                         {}});
         EXPECT_EQ(run.status, 0) << day << " " << hour << ": " << run.err;
       }
-      std::filesystem::remove(where);
+      std::filesystem::remove_all(where);
     };
     std::thread monday(script, "mon");
     std::thread tuesday(script, "tue");
