@@ -5,7 +5,7 @@
 
 #include "record_check.h"
 #include "record_codec.h"
-#include "schedule_edits.h"
+#include "schedule_modes.h"
 #include "setting_names.h"
 #include "shown_text.h"
 #include "week_words.h"
@@ -57,7 +57,10 @@ std::string textReport(const std::string& path, const FileImage& image) {
       text << modeLetter(mode);
     text << '\n';
   }
-  text << padded("") << "- off, C continuous, M motion, ? not a mode\n";
+  text << padded("");
+  for (const ModeLook& look : kModeLooks)
+    text << look.windowsLetter << ' ' << SettingNames::lowered(look.word) << ", ";
+  text << modeLetter(-1) << " not a mode\n";
   text << padded("week") << describeWeek(record.schduce_procce_ir) << '\n';
   return text.str();
 }
