@@ -17,10 +17,13 @@ bool KeyIsDown(int key) {
   return ::GetKeyState(key) < 0;
 }
 
-// A cell shows a mode's letter; one that shows anything else (empty, or its row number) is
-// Motion.
+// A cell holds the grid's own letter of a mode, exactly; any other text (empty, its row number,
+// a letter in the other case) is read as Motion.
 ScheduleMode ModeOfCellText(const CString& text) {
-  return modeOfText(static_cast<const char*>(text)).value_or(Motion);
+  for (const ModeLook& look : kModeLooks) {
+    if (text == look.windowsLetter) return look.mode;
+  }
+  return Motion;
 }
 
 bool SameWeek(const Week& left, const Week& right) {
