@@ -3,7 +3,39 @@
 
 #include <array>
 #include <cstring>
-#include <filesystem>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+// The path of a name at a card's root.
+std::string atRoot(const std::string& root, const char* name) {
+#ifdef _WIN32
+  constexpr char kSeparator = '\\';
+#else
+  constexpr char kSeparator = '/';
+#endif
+  const bool separated = !root.empty() && (root.back() == '/' || root.back() == kSeparator);
+  return root + (separated ? "" : std::string(1, kSeparator)) + name;
+}
+
+// Through the system's own calls: std::filesystem's path conversions would bring the whole C++
+// locale library into the Windows program, several times the size of the rest of it.
+bool isFolder(const std::string& path) {
+#ifdef _WIN32
+  const DWORD attributes = GetFileAttributesW(RecordCodec::utf16Of(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+#else
+  struct stat status {};
+  return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+#endif
+}
+
+}  // namespace
 
 Card inspectCard(const Volume& volume) {
   Card card;
@@ -33,11 +65,7 @@ Card inspectCard(const Volume& volume) {
                   card.record.g_hour, card.record.g_min,   card.record.g_second};
   }
 
-  const std::string root(volume.root);
-  std::error_code error;
-  const bool cameraFolder = std::filesystem::is_directory(
-      std::filesystem::path(std::u8string(root.begin(), root.end())) / "DCIM", error);
-  card.cameraCard = cameraFolder || card.file != CardFile::None;
+  card.cameraCard = isFolder(atRoot(volume.root, "DCIM")) || card.file != CardFile::None;
   return card;
 }
 
@@ -48,11 +76,5 @@ std::vector<Card> listCards() {
 }
 
 std::string cardSettingsPath(const std::string& root) {
-#ifdef _WIN32
-  constexpr char kSeparator = '\\';
-#else
-  constexpr char kSeparator = '/';
-#endif
-  const bool separated = !root.empty() && (root.back() == '/' || root.back() == kSeparator);
-  return root + (separated ? "" : std::string(1, kSeparator)) + RecordCodec::kFileName;
+  return atRoot(root, RecordCodec::kFileName);
 }

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <filesystem>
 #include <optional>
 #include <random>
+#include <vector>
 
 #include "record_codec.h"
 
@@ -15,6 +15,7 @@
 #include <windows.h>
 #include <shlobj.h>
 #else
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <signal.h>
@@ -104,6 +105,25 @@ std::optional<unsigned long> saverOf(const std::string& name, const std::string&
   return process;
 }
 
+#ifdef _WIN32
+constexpr const char* kSeparators = "\\/";
+#else
+constexpr const char* kSeparators = "/";
+#endif
+
+// The folder holding a path.
+std::string folderOf(const std::string& path) {
+  const auto slash = path.find_last_of(kSeparators);
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
+}
+
+// The path of a name in the folder that holds path.
+std::string besideOf(const std::string& path, const std::string& name) {
+  const auto slash = path.find_last_of(kSeparators);
+  return slash == std::string::npos ? name : path.substr(0, slash + 1) + name;
+}
+
 bool processIsRunning(unsigned long process) {
 #ifdef _WIN32
   const HANDLE handle = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(process));
@@ -134,13 +154,6 @@ std::string homeFolder() {
   if (const char* home = std::getenv("HOME"); home && *home) return home;
   if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir) return entry->pw_dir;
   return {};
-}
-
-// The folder holding a path.
-std::string folderOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // The whole of a small regular file; empty for anything else, so that a pipe or a device in
@@ -225,6 +238,57 @@ bool makeFolders(const std::string& folder) {
 }
 #endif
 
+#ifdef _WIN32
+// Asks the shell for the user's desktop folder. The shell's library is loaded for this one
+// question and let go after it: linked, it and the libraries it brings in would stay for the
+// program's whole run, over a megabyte of memory for a question asked at start and at a save.
+bool shellDesktopFolder(wchar_t (&folder)[MAX_PATH]) {
+  const HMODULE shell = LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (!shell) return false;
+  using FolderLookup = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPWSTR);
+  const auto lookup = reinterpret_cast<FolderLookup>(
+      reinterpret_cast<void (*)()>(GetProcAddress(shell, "SHGetFolderPathW")));
+  const bool found =
+      lookup && SUCCEEDED(lookup(nullptr, CSIDL_DESKTOP, nullptr, SHGFP_TYPE_CURRENT, folder));
+  FreeLibrary(shell);
+  return found;
+}
+
+// The regular files of a folder whose names are temporaries of the file named fileName.
+std::vector<std::string> temporariesIn(const std::string& folder, const std::string& fileName) {
+  std::vector<std::string> names;
+  const bool separated = folder.back() == '\\' || folder.back() == '/';
+  WIN32_FIND_DATAW entry{};
+  const HANDLE search =
+      FindFirstFileExW(systemPath(folder + (separated ? "*" : "\\*")).c_str(), FindExInfoBasic,
+                       &entry, FindExSearchNameMatch, nullptr, 0);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (entry.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
+      continue;
+    std::string name = utf8Of(entry.cFileName, static_cast<int>(wcslen(entry.cFileName)));
+    if (saverOf(name, fileName)) names.push_back(std::move(name));
+  } while (FindNextFileW(search, &entry));
+  FindClose(search);
+  return names;
+}
+#else
+std::vector<std::string> temporariesIn(const std::string& folder, const std::string& fileName) {
+  std::vector<std::string> names;
+  DIR* entries = ::opendir(folder.c_str());
+  if (!entries) return names;
+  while (const dirent* entry = ::readdir(entries)) {
+    if (!saverOf(entry->d_name, fileName)) continue;
+    struct stat status {};
+    if (::fstatat(::dirfd(entries), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISREG(status.st_mode))
+      names.emplace_back(entry->d_name);
+  }
+  ::closedir(entries);
+  return names;
+}
+#endif
+
 }  // namespace
 
 #ifdef _WIN32
@@ -241,8 +305,7 @@ PathResult settingsFilePath(const CodecProfile& profile) {
 #ifdef _WIN32
   if (!profile.shellDesktop) return {std::nullopt, "no desktop folder for this profile"};
   wchar_t folder[MAX_PATH] = {};
-  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_DESKTOP, nullptr, SHGFP_TYPE_CURRENT, folder)))
-    return {std::nullopt, "the desktop folder could not be found"};
+  if (!shellDesktopFolder(folder)) return {std::nullopt, "the desktop folder could not be found"};
   return {utf8Of(folder, static_cast<int>(wcslen(folder))) + "\\" + kFileName, {}};
 #else
   (void)profile;
@@ -502,25 +565,15 @@ void FileLayer::remove(const std::string& path) {
 
 #endif
 
-// By their names: only files named as this file's temporaries are looked at, and only those
-// whose saving program has ended are removed.
+// By their names: only regular files named as this file's temporaries are looked at, and only
+// those whose saving program has ended are removed. The folder is read with the system's own
+// calls: std::filesystem's path conversions would bring the whole C++ locale library into the
+// Windows program, several times the size of the rest of it.
 void FileLayer::removeLeftovers(const std::string& path) {
-  namespace fs = std::filesystem;
-  const fs::path file(std::u8string(path.begin(), path.end()));
-  const std::u8string wide = file.filename().u8string();
-  const std::string fileName(wide.begin(), wide.end());
-  std::error_code error;
-  fs::directory_iterator entries(file.has_parent_path() ? file.parent_path() : fs::path("."),
-                                 error);
-  for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-    const std::u8string entryName = entries->path().filename().u8string();
-    const auto saver = saverOf(std::string(entryName.begin(), entryName.end()), fileName);
-    if (saver && entries->symlink_status(error).type() == fs::file_type::regular &&
-        !processIsRunning(*saver)) {
-      const std::u8string leftover = entries->path().u8string();
-      remove(std::string(leftover.begin(), leftover.end()));
-    }
-  }
+  const auto slash = path.find_last_of(kSeparators);
+  const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
+  for (const std::string& name : temporariesIn(folderOf(path), fileName))
+    if (!processIsRunning(*saverOf(name, fileName))) remove(besideOf(path, name));
 }
 
 std::string FileLayer::lastError() const {

@@ -1,4 +1,5 @@
-// The settings file's load and durable save against the bare POSIX calls they are made of.
+// The settings file's load and durable save against the bare POSIX calls they are made of, and
+// the card row's listing, which runs at start-up and every two seconds after.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "cards.h"
 #include "record_codec.h"
 
 namespace {
@@ -18,6 +20,7 @@ struct BenchFolder {
   std::filesystem::path folder;
   std::string file;
   std::string rawFile;
+  std::filesystem::path card;  // laid out as a camera leaves a card: DCIM and our file
   BenchFolder() {
     folder =
         std::filesystem::temp_directory_path() / ("kestrune-bench-" + std::to_string(getpid()));
@@ -27,6 +30,9 @@ struct BenchFolder {
     _USR_SETTING_ record{};
     RecordCodec::fillDefault(record, RecordCodec::windowsProfile);
     RecordCodec::saveSettingsFile(record, file, std::nullopt);
+    card = folder / "CARD";
+    std::filesystem::create_directories(card / "DCIM");
+    RecordCodec::saveSettingsFile(record, cardSettingsPath(card.string()), std::nullopt);
   }
   ~BenchFolder() { std::filesystem::remove_all(folder); }
 };
@@ -78,11 +84,25 @@ void RawDurableSave(benchmark::State& state) {
   }
 }
 
+// This machine's removable volumes, each inspected: the mount table's read and what the
+// machine's cards cost, if it has any.
+void ListCards(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(listCards());
+}
+
+// What one card adds to the listing: its settings file read and its camera folder looked for.
+void InspectCard(benchmark::State& state) {
+  const Volume volume{bench().card.string(), "CARD"};
+  for (auto _ : state) benchmark::DoNotOptimize(inspectCard(volume));
+}
+
 }  // namespace
 
 BENCHMARK(LoadSettingsFile);
 BENCHMARK(RawRead);
 BENCHMARK(SaveSettingsFile);
 BENCHMARK(RawDurableSave);
+BENCHMARK(ListCards);
+BENCHMARK(InspectCard);
 
 BENCHMARK_MAIN();

@@ -1,8 +1,10 @@
-// The floor under the application's start-up: Kestrune.app's own interface file, loaded with a
-// delegate that only shows the window and gives the table no rows, and the classes the file names
-// standing in for ours, adding nothing. What Kestrune.app costs beyond
-// this is what its own code adds to the fixed design.
+// The floor under the application's start-up: Kestrune.app's own interface file and its main
+// menu, loaded with a delegate that only makes that menu, shows the window and gives the table no
+// rows, and the classes the file names standing in for ours, adding nothing. What Kestrune.app
+// costs beyond this is what its own code adds to the fixed design.
 #import <AppKit/AppKit.h>
+
+#import "schedule_menu.h"
 
 // The schedule table's class, adding nothing to the table it names.
 @interface ScheduleTableView : NSTableView
@@ -18,6 +20,11 @@
 @end
 
 @implementation AppDelegate
+
+// The menus are part of what the application shows, made as the application makes them.
+- (void)awakeFromNib {
+  installMainMenu();
+}
 
 // Called once the interface file is loaded: the window is hidden until now, as in Kestrune.app.
 - (void)applicationDidFinishLaunching:(NSNotification*)notification {

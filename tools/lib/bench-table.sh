@@ -40,6 +40,7 @@ wbt=""
 [ -n "$wbc" ] && [ -n "$wbs" ] && wbt=$(awk -v a="$wbc" -v b="$wbs" 'BEGIN { printf "%.3f", a + b }')
 cl=$(med core.LoadSettingsFile_ns) cr=$(med core.RawRead_ns)
 cs=$(med core.SaveSettingsFile_ns) cd=$(med core.RawDurableSave_ns)
+cc=$(med core.ListCards_ns) ci=$(med core.InspectCard_ns)
 size=$(med win.size_bytes)
 app_missing="not built"
 [ "$(count mac.bare.visible_ms)" -gt 0 ] || app_missing="failed"
@@ -84,6 +85,8 @@ row "Core: load a 476-byte file vs open/read/close" \
 r=$(ratio "$cs" "$cd")
 row "Core: durable save vs write/fsync/rename/fsync folder" \
   "$(num "$cs" %.0f " ns")" "$(num "$cd" %.0f " ns")" "$r" "≤ 1.10" "$(met "$r" 1.10)"
+row "Core: list the cards (the mount table and every card on it) + each card inspected" \
+  "$(num "$cc" %.0f " ns") + $(num "$ci" %.0f " ns")" "—" "—" "≪ 5 ms" "$(met "$cc" 1000000)"
 kb=""
 [ -n "$size" ] && kb=$(awk -v s="$size" 'BEGIN { printf "%.1f", s / 1024 }')
 row "kestrune-win.exe stripped" "$(num "$kb" %.1f " KB")" "—" "—" "≤ 300 KB" "$(met "$kb" 300)"
