@@ -42,7 +42,7 @@ std::string fileStateText(const Card& card) {
     case CardFile::None:
       return "none";
     case CardFile::Ours:
-      if (RecordCheck::isNoTime(card.record)) return "saved at a time not known";
+      if (RecordCodec::hasNoStamp(card.record)) return "saved at a time not known";
       return "saved " + RecordCheck::stampText(card.record).substr(0, 16);
     case CardFile::Foreign:
       return "not a settings file";
@@ -129,7 +129,7 @@ Status cards(bool json, Streams io) {
                     {"cameraCard", card.cameraCard},
                     {"settingsFile", fileStateWord(card.file)}};
       if (card.file == CardFile::Ours)
-        entry["saved"] = RecordCheck::isNoTime(card.record)
+        entry["saved"] = RecordCodec::hasNoStamp(card.record)
                              ? Json(nullptr)
                              : Json(RecordCheck::stampText(card.record));
       if (card.file == CardFile::Unreadable) entry["reason"] = card.reason;

@@ -86,10 +86,8 @@ void tellChanges(const _USR_SETTING_& before, const _USR_SETTING_& after, Stream
   for (int day = 0; day < kDayCount; ++day) {
     std::string was, is;
     for (int hour = 0; hour < kHourCount; ++hour) {
-      was += ScheduleEdits::modeLetter(
-          before.schduce_procce_ir.week_schduce[day].rec_motion_status[hour]);
-      is += ScheduleEdits::modeLetter(
-          after.schduce_procce_ir.week_schduce[day].rec_motion_status[hour]);
+      was += modeLetter(before.schduce_procce_ir.week_schduce[day].rec_motion_status[hour]);
+      is += modeLetter(after.schduce_procce_ir.week_schduce[day].rec_motion_status[hour]);
     }
     if (was != is) io.out << SettingNames::dayName(day) << ": " << was << " → " << is << '\n';
   }
@@ -151,8 +149,8 @@ std::optional<Assignment> parseAssignment(const std::string& text, Streams io) {
                        SettingNames::choicePositions(*slot) + ")");
     return std::nullopt;
   }
-  if (*slot == SettingSlot::RecAudio && *choice != 0) {
-    usageError(io, "rec-audio is always saved as ON");
+  if (savedChoice(*slot, static_cast<std::int8_t>(*choice)) != *choice) {
+    usageError(io, SettingNames::alwaysSavedNote());
     return std::nullopt;
   }
   return Assignment{static_cast<int>(*slot), static_cast<std::int8_t>(*choice)};

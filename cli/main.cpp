@@ -11,6 +11,7 @@
 
 #include "card_commands.h"
 #include "commands.h"
+#include "schedule_words.h"
 #include "setting_names.h"
 #include "utf8_arguments.h"
 
@@ -153,7 +154,7 @@ int run(int argc, char** argv) {
   schedule
       ->add_option("HOURS", arguments.hours, "0..23, 8-18, 22-5 (past midnight), 8-12,14-18 or all")
       ->required();
-  schedule->add_option("MODE", arguments.mode, "off, continuous or motion (-, C, M)")->required();
+  schedule->add_option("MODE", arguments.mode, ScheduleWords::modeChoicesText())->required();
 
   auto* exportCommand = app.add_subcommand("export", "Print the file as a JSON document");
   addFileOption(*exportCommand, arguments);

@@ -11,8 +11,6 @@ namespace RecordCheck {
 
 namespace {
 
-constexpr std::uint32_t kNoTimeField = 0xFFFFFFFFu;
-
 void checkSettings(const FileImage& image, const _USR_SETTING_& record,
                    std::vector<std::string>& problems) {
   for (int index = 0; index < kSlotCount; ++index) {
@@ -42,12 +40,6 @@ void checkSchedule(const FileImage& image, const _USR_SETTING_& record,
 
 }  // namespace
 
-bool isNoTime(const _USR_SETTING_& record) {
-  return record.g_year == 0 && record.g_month == 0 && record.g_day == 0 &&
-         record.g_hour == kNoTimeField && record.g_min == kNoTimeField &&
-         record.g_second == kNoTimeField;
-}
-
 bool isPossibleStamp(const _USR_SETTING_& record) {
   return record.g_year >= 1 && record.g_month >= 1 && record.g_month <= 12 && record.g_day >= 1 &&
          record.g_day <= 31 && record.g_hour <= 23 && record.g_min <= 59 && record.g_second <= 59;
@@ -70,7 +62,7 @@ std::vector<std::string> problemsOf(const FileImage& image) {
   const _USR_SETTING_ record = image.record();
   checkSettings(image, record, problems);
   checkSchedule(image, record, problems);
-  if (image.covers(offsetof(_USR_SETTING_, check_end_char)) && !isNoTime(record) &&
+  if (image.covers(offsetof(_USR_SETTING_, check_end_char)) && !RecordCodec::hasNoStamp(record) &&
       !isPossibleStamp(record))
     problems.push_back("saved time " + stampText(record) + " is impossible");
   return problems;

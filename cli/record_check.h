@@ -8,8 +8,6 @@
 
 namespace RecordCheck {
 
-// The stamp a save writes when local time cannot be had.
-bool isNoTime(const _USR_SETTING_& record);
 // Every field of the stamp within its range; the year is the calendar's, so only 0 is impossible.
 bool isPossibleStamp(const _USR_SETTING_& record);
 // "YYYY-MM-DD HH:MM:SS" of the stamp's numbers as they are stored.

@@ -88,14 +88,14 @@ Parsed<ScheduleEdits::HourSet> parseHours(std::string_view word) {
       namedHours, hourOf, ScheduleEdits::hourRange);
 }
 
+std::string modeChoicesText() {
+  return modeWordsText() + " (or " + modeLettersText() + ")";
+}
+
 Parsed<ScheduleMode> parseMode(std::string_view word) {
-  const std::string mode = SettingNames::lowered(word);
-  if (mode == "off") return {Off, {}};
-  if (mode == "continuous") return {Continuous, {}};
-  if (mode == "motion") return {Motion, {}};
-  if (mode.size() == 1)
-    if (const auto letter = ScheduleEdits::modeOfLetter(mode[0])) return {*letter, {}};
-  return {std::nullopt, "mode '" + shown(word) + "' is not off, continuous or motion (-, C, M)"};
+  if (const auto mode = modeOfWord(word)) return {*mode, {}};
+  if (const auto mode = modeOfText(word)) return {*mode, {}};
+  return {std::nullopt, "mode '" + shown(word) + "' is not " + modeChoicesText()};
 }
 
 }  // namespace ScheduleWords

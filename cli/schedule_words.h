@@ -22,5 +22,7 @@ Parsed<ScheduleEdits::DaySet> parseDays(std::string_view word);
 Parsed<ScheduleEdits::HourSet> parseHours(std::string_view word);
 // "off", "continuous", "motion", or a cell letter: "-" or "O", "C", "M".
 Parsed<ScheduleMode> parseMode(std::string_view word);
+// What parseMode takes, as its help and its refusal say it.
+std::string modeChoicesText();
 
 }  // namespace ScheduleWords

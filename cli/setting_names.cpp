@@ -82,6 +82,14 @@ std::string choiceList(SettingSlot slot) {
   return list;
 }
 
+const char* alwaysSavedChoiceText() {
+  return choiceTexts(kAlwaysSavedSlot)[static_cast<std::size_t>(kAlwaysSavedChoice)];
+}
+
+std::string alwaysSavedNote() {
+  return std::string(nameOf(kAlwaysSavedSlot)) + " is always saved as " + alwaysSavedChoiceText();
+}
+
 std::string choiceRange(SettingSlot slot) {
   return "0-" + std::to_string(highestChoice(slot));
 }

@@ -25,6 +25,9 @@ std::string choiceList(SettingSlot slot);
 std::string choiceRange(SettingSlot slot);
 // "#0-#7": the positions of a slot's choices, for messages.
 std::string choicePositions(SettingSlot slot);
+// "ON": the choice every save stores for the always-saved slot, and the note that says so.
+const char* alwaysSavedChoiceText();
+std::string alwaysSavedNote();
 
 // "monday" .. "sunday", day 0 being Monday.
 const char* dayName(int day);

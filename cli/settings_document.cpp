@@ -61,8 +61,9 @@ void importSettings(const Json& settings, _USR_SETTING_& record,
     if (!slot) fail(path, "unknown setting");
     const auto choice = choiceValue(*slot, value, path);
     if (!choice) continue;
-    if (*slot == SettingSlot::RecAudio && *choice != 0)
-      notices.push_back(path + ": taken as ON; rec-audio is always saved as ON");
+    if (savedChoice(*slot, *choice) != *choice)
+      notices.push_back(path + ": taken as " + SettingNames::alwaysSavedChoiceText() + "; " +
+                        SettingNames::alwaysSavedNote());
     record.setting[static_cast<int>(*slot)] = *choice;
   }
 }
@@ -87,9 +88,10 @@ void importDay(const Json& row, const std::string& path, _USR_SETTING_& record, 
     fail(path, std::to_string(letters.size()) + " letters, not " + std::to_string(kHourCount));
   for (int hour = 0; hour < kHourCount; ++hour) {
     const std::string_view letter = letters[static_cast<std::size_t>(hour)];
-    const auto mode = letter.size() == 1 ? ScheduleEdits::modeOfLetter(letter[0]) : std::nullopt;
+    const auto mode = modeOfText(letter);
     if (!mode)
-      fail(path + "[" + std::to_string(hour) + "]", "'" + shown(letter) + "' is not -, C or M");
+      fail(path + "[" + std::to_string(hour) + "]",
+           "'" + shown(letter) + "' is not " + modeLettersText());
     scheduleCell(record, day, hour) = *mode;
   }
 }
@@ -124,7 +126,7 @@ Json documentOf(const _USR_SETTING_& record) {
   for (int day = 0; day < kDayCount; ++day) {
     std::string letters;
     for (const std::int8_t mode : record.schduce_procce_ir.week_schduce[day].rec_motion_status)
-      letters += ScheduleEdits::modeLetter(mode);
+      letters += modeLetter(mode);
     schedule[SettingNames::dayName(day)] = letters;
   }
   return Json{{"settings", settings}, {"schedule", schedule}};
@@ -137,7 +139,7 @@ Json reportOf(const std::string& path, const FileImage& image) {
   report["size"] = image.size;
   report["tags-valid"] = RecordCodec::hasValidTags(image.bytes);
   report["saved"] =
-      RecordCheck::isNoTime(record) ? Json(nullptr) : Json(RecordCheck::stampText(record));
+      RecordCodec::hasNoStamp(record) ? Json(nullptr) : Json(RecordCheck::stampText(record));
   const Json document = documentOf(record);
   for (const auto& [key, value] : document.items()) report[key] = value;
   return report;

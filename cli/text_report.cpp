@@ -5,7 +5,7 @@
 
 #include "record_check.h"
 #include "record_codec.h"
-#include "schedule_edits.h"
+#include "schedule_modes.h"
 #include "setting_names.h"
 #include "shown_text.h"
 #include "week_words.h"
@@ -19,7 +19,7 @@ std::string padded(const std::string& text) {
 }
 
 std::string savedText(const _USR_SETTING_& record) {
-  if (RecordCheck::isNoTime(record)) return "no time (local time was not known)";
+  if (RecordCodec::hasNoStamp(record)) return "no time (local time was not known)";
   const std::string stamp = RecordCheck::stampText(record);
   return RecordCheck::isPossibleStamp(record) ? stamp : stamp + " (impossible)";
 }
@@ -54,10 +54,13 @@ std::string textReport(const std::string& path, const FileImage& image) {
   for (int day = 0; day < kDayCount; ++day) {
     text << padded(SettingNames::dayName(day));
     for (const std::int8_t mode : record.schduce_procce_ir.week_schduce[day].rec_motion_status)
-      text << ScheduleEdits::modeLetter(mode);
+      text << modeLetter(mode);
     text << '\n';
   }
-  text << padded("") << "- off, C continuous, M motion, ? not a mode\n";
+  text << padded("");
+  for (const ModeLook& look : kModeLooks)
+    text << look.windowsLetter << ' ' << SettingNames::lowered(look.word) << ", ";
+  text << modeLetter(-1) << " not a mode\n";
   text << padded("week") << describeWeek(record.schduce_procce_ir) << '\n';
   return text.str();
 }

@@ -102,6 +102,12 @@ void clampSettings(_USR_SETTING_& record) {
   }
 }
 
+bool hasNoStamp(const _USR_SETTING_& record) {
+  return record.g_year == 0 && record.g_month == 0 && record.g_day == 0 &&
+         record.g_hour == kNoTimeField && record.g_min == kNoTimeField &&
+         record.g_second == kNoTimeField;
+}
+
 bool hasValidTags(std::span<const std::uint8_t, kRecordSize> image) {
   return tagMatches(image.data() + kBeginTagOffset, kBeginTag, kBeginTagShift) &&
          tagMatches(image.data() + kEndTagOffset, kEndTag, kEndTagShift);
@@ -117,7 +123,7 @@ void sealRecord(_USR_SETTING_& record, const LocalStamp& stamp) {
     record.g_second = stamp->second;
   } else {
     record.g_year = record.g_month = record.g_day = 0;
-    record.g_hour = record.g_min = record.g_second = 0xFFFFFFFFu;
+    record.g_hour = record.g_min = record.g_second = kNoTimeField;
   }
 
   std::srand(static_cast<unsigned>(std::time(nullptr)));
@@ -212,7 +218,7 @@ SaveResult saveSettingsFile(_USR_SETTING_& record, const CodecProfile& profile) 
 
 SaveResult saveSettingsFile(_USR_SETTING_& record, const std::string& path, const LocalStamp& stamp,
                             FileLayer& files) {
-  record.setting[static_cast<int>(SettingSlot::RecAudio)] = 0;
+  storeSavedChoices(record);
   sealRecord(record, stamp);
   Image image;
   std::memcpy(image.data(), &record, image.size());

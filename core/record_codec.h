@@ -65,8 +65,12 @@ void fillDefault(_USR_SETTING_& record, const CodecProfile& profile);
 void clampSettings(_USR_SETTING_& record);
 // True when the image's two tags decode to ours; only their first seven bytes are looked at.
 bool hasValidTags(std::span<const std::uint8_t, kRecordSize> image);
-// Stamps the date and time, draws fresh filler and writes both tags.
+// Stamps the date and time, draws fresh filler and writes both tags. Without a local time the
+// date is 0-0-0 and the time fields each kNoTimeField.
 void sealRecord(_USR_SETTING_& record, const LocalStamp& stamp);
+inline constexpr std::uint32_t kNoTimeField = 0xFFFFFFFFu;
+// The stamp a save writes when local time cannot be had.
+bool hasNoStamp(const _USR_SETTING_& record);
 
 //--- The settings file
 
@@ -138,9 +142,9 @@ class FileLayer {
   static FileLayer& system();
 };
 
-// Stores 0 ("ON") in the RecAudio slot, seals the record with the current local time and writes
-// it durably: the previous file is replaced only by a complete new one. A link is saved through
-// to its target; two saves at once each leave a whole record.
+// Stores the always-saved choices (storeSavedChoices), seals the record with the current local time
+// and writes it durably: the previous file is replaced only by a complete new one. A link is saved
+// through to its target; two saves at once each leave a whole record.
 SaveResult saveSettingsFile(_USR_SETTING_& record, const CodecProfile& profile);
 SaveResult saveSettingsFile(_USR_SETTING_& record, const std::string& path, const LocalStamp& stamp,
                             FileLayer& files = FileLayer::system());

@@ -2,7 +2,7 @@
 
 #include "schedule_modes.h"
 
-#include <cctype>
+#include <algorithm>
 #include <utility>
 
 namespace ScheduleEdits {
@@ -56,6 +56,22 @@ void setCells(Week& week, DaySet days, HourSet hours, ScheduleMode mode) {
   }
 }
 
+DaySet daysBetween(int one, int other) {
+  return dayRange(std::min(one, other), std::max(one, other));
+}
+
+HourSet hoursBetween(int one, int other) {
+  return hourRange(std::min(one, other), std::max(one, other));
+}
+
+std::optional<Cell> pasteOrigin(DaySet days, HourSet hours) {
+  if (days.none() || hours.none()) return std::nullopt;
+  Cell origin{0, 0};
+  while (!days.test(static_cast<std::size_t>(origin.day))) ++origin.day;
+  while (!hours.test(static_cast<std::size_t>(origin.hour))) ++origin.hour;
+  return origin;
+}
+
 void fillWeek(Week& week, ScheduleMode mode) {
   setCells(week, kAllDays, kAllHours, mode);
 }
@@ -64,25 +80,6 @@ void copyDay(Week& week, int fromDay, DaySet toDays) {
   const _day_schduce_ source = week.week_schduce[fromDay];
   for (int day = 0; day < kDayCount; ++day) {
     if (toDays.test(day)) week.week_schduce[day] = source;
-  }
-}
-
-char modeLetter(int mode) {
-  const ModeLook* look = lookOfMode(mode);
-  return look ? look->windowsLetter[0] : '?';
-}
-
-std::optional<ScheduleMode> modeOfLetter(char letter) {
-  switch (std::toupper(static_cast<unsigned char>(letter))) {
-    case '-':
-    case 'O':
-      return Off;
-    case 'C':
-      return Continuous;
-    case 'M':
-      return Motion;
-    default:
-      return std::nullopt;
   }
 }
 
@@ -117,10 +114,11 @@ ParsedBlock parseText(std::string_view text) {
       if (column > kHourCount) {
         return {std::nullopt, textError(row + 1, column, "more cells than the day has hours")};
       }
-      const auto mode = field.size() == 1 ? modeOfLetter(field.front()) : std::nullopt;
+      const auto mode = modeOfText(field);
       if (!mode) {
         // Appended rather than added: g++ 12 at -O3 takes "'" + string for an overlapping copy.
-        const std::string message = std::string("'").append(field).append("' is not -, O, C or M");
+        const std::string message =
+            std::string("'").append(field).append("' is not ").append(modeLettersText());
         return {std::nullopt, textError(row + 1, column, message)};
       }
       block.cells.push_back(*mode);

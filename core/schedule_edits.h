@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "schedule_modes.h"
 #include "usr_setting.h"
 
 namespace ScheduleEdits {
@@ -28,18 +29,28 @@ inline const HourSet kAllHours = HourSet{}.set();
 // Monday to Friday.
 inline const DaySet kWorkDays = dayRange(0, 4);
 
+// One cell of the week: day 0 Monday .. 6 Sunday, hour 0 .. 23. Trivial, so that it can live
+// in an Objective-C object, whose C++ members gcc's runtime never constructs.
+struct Cell {
+  int day;
+  int hour;
+  friend bool operator==(const Cell&, const Cell&) = default;
+};
+// The days or hours between two, both included, in either order: what a selection from one cell
+// to another spans, which never wraps past midnight.
+DaySet daysBetween(int one, int other);
+HourSet hoursBetween(int one, int other);
+// The cell a paste into the chosen cells begins at: the first chosen day at the first chosen
+// hour. Nothing is chosen when either set is empty.
+std::optional<Cell> pasteOrigin(DaySet days, HourSet hours);
+
 // Sets every cell of the chosen days at the chosen hours to the mode.
 void setCells(Week& week, DaySet days, HourSet hours, ScheduleMode mode);
 void fillWeek(Week& week, ScheduleMode mode);
 // Copies one day's 24 hours onto each of the target days.
 void copyDay(Week& week, int fromDay, DaySet toDays);
 
-//--- Letters and clipboard text
-
-// The letter a mode is written as: "-", "C" or "M"; a byte that is no mode is "?".
-char modeLetter(int mode);
-// "-" or "O" is Off, "C" Continuous, "M" Motion, in either case; anything else is no mode.
-std::optional<ScheduleMode> modeOfLetter(char letter);
+//--- Clipboard text
 
 // A rectangle of cells: its top-left cell and its extent. A copied rectangle's hours run on past
 // 23 to 0, as a selection across midnight does; a paste never wraps (pasteBlock).

@@ -4,6 +4,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "usr_setting.h"
 
@@ -13,8 +16,8 @@ using Rgb = std::uint32_t;
 struct ModeLook {
   ScheduleMode mode;
   const char* windowsLetter;  // the Windows grid's cell text, and the command line's letter
-  const char* macLetter;      // the application's cell text
-  const char* word;
+  const char* macLetter;      // the application's cell text; typed, either letter is the mode
+  const char* word;           // the mode's name, read in any case
   // A cell's fill and text colour, plain and selected. Continuous and Motion are blue and
   // orange, a pair that the common colour-vision deficiencies still tell apart; the selected
   // fills are darker shades of the same hue, so a selection keeps showing its mode.
@@ -31,3 +34,16 @@ inline constexpr std::array<ModeLook, 3> kModeLooks{{
 inline const ModeLook* lookOfMode(int mode) {
   return mode >= Off && mode <= Motion ? &kModeLooks[static_cast<std::size_t>(mode)] : nullptr;
 }
+
+// The letter a mode is written as in text: "-", "C" or "M"; a byte that is no mode is "?".
+char modeLetter(int mode);
+// Either letter of a mode, in either case: "-" or "O" is Off, "C" Continuous, "M" Motion.
+std::optional<ScheduleMode> modeOfLetter(char letter);
+// A text of exactly one such letter; any other text is no mode.
+std::optional<ScheduleMode> modeOfText(std::string_view text);
+// A mode's word in any case ("off", "Continuous", "MOTION").
+std::optional<ScheduleMode> modeOfWord(std::string_view word);
+
+// How messages name what is accepted: "-, O, C or M" and "off, continuous or motion".
+std::string modeLettersText();
+std::string modeWordsText();

@@ -83,6 +83,26 @@ int highestChoice(SettingSlot slot);
 // The choice texts of a slot; each text's position is the value stored for it.
 std::span<const char* const> choiceTexts(SettingSlot slot);
 
+// The camera always records sound: a save stores RecAudio as ON (0) whatever it held, and the
+// editors offer no other choice.
+inline constexpr SettingSlot kAlwaysSavedSlot = SettingSlot::RecAudio;
+inline constexpr std::int8_t kAlwaysSavedChoice = 0;
+// The choice a save stores for a slot that holds this one.
+inline std::int8_t savedChoice(SettingSlot slot, std::int8_t choice) {
+  return slot == kAlwaysSavedSlot ? kAlwaysSavedChoice : choice;
+}
+// Gives every slot the choice a save stores for it.
+inline void storeSavedChoices(_USR_SETTING_& record) {
+  for (int slot = 0; slot < kSlotCount; ++slot)
+    record.setting[slot] = savedChoice(static_cast<SettingSlot>(slot), record.setting[slot]);
+}
+
+// The choice stored for a drop-down's selected item: no selection (-1) is the byte 0xFF, "no
+// choice", which the camera ignores.
+inline std::int8_t choiceOfSelection(long selection) {
+  return static_cast<std::int8_t>(static_cast<std::uint8_t>(selection & 0xFF));
+}
+
 // The schedule byte of day (0 Monday .. 6 Sunday) and hour (0 .. 23); callers keep within range.
 inline std::int8_t& scheduleCell(_USR_SETTING_& record, int day, int hour) {
   return record.schduce_procce_ir.week_schduce[day].rec_motion_status[hour];

@@ -112,9 +112,9 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
   comArrs = [[NSMutableArray alloc] initWithCapacity:kSlotCount];
   for (const int combo : kComboOfSlot) [comArrs addObject:numbered[combo]];
 
-  weakArrs = [[NSMutableArray alloc] initWithCapacity:kCellLetters.size()];
-  for (const char* letter : kCellLetters)
-    [weakArrs addObject:[NSString stringWithUTF8String:letter]];
+  weakArrs = [[NSMutableArray alloc] initWithCapacity:kModeLooks.size()];
+  for (const ModeLook& look : kModeLooks)
+    [weakArrs addObject:[NSString stringWithUTF8String:look.macLetter]];
 
   const RecordCodec::PathResult where = RecordCodec::settingsFilePath(RecordCodec::macProfile);
   self.savePath = where.path ? stringOf(*where.path) : nil;
@@ -150,7 +150,8 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
   startNotice = KESTRUNE_KEEP(detail);
 }
 
-// Called when there is no settings file to read: the record gets the defaults.
+// Called at start when the settings file has no path, so nothing can be read: the record gets
+// the defaults. A file that is missing or not ours gets them from the load itself.
 - (void)fillDefault {
   RecordCodec::fillDefault(currSetting, RecordCodec::macProfile);
 }
@@ -183,7 +184,7 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     NSComboBox* combo = [comArrs objectAtIndex:slot];
     shown.setting[slot] =
-        choiceOfComboIndex(savedIndexOf(combo).value_or([combo indexOfSelectedItem]));
+        choiceOfSelection(savedIndexOf(combo).value_or([combo indexOfSelectedItem]));
   }
   return shown;
 }

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "cell_selection.h"
+#include "table_selection.h"
 #include "schedule_edits.h"
 
 // The schedule byte a cell of the table shows: its row is the day, and the column identified
@@ -24,7 +24,7 @@ std::optional<CellAddress> scheduleCellOf(NSTableColumn* column, NSInteger row);
 @end
 
 @interface ScheduleTableView : NSTableView <NSTableViewDelegate> {
-  CellSelection selection;
+  TableSelection selection;
   NSUndoManager* cellEditorUndo;
 }
 

@@ -28,7 +28,7 @@ std::optional<ScheduleMode> modeOfKey(NSEvent* event) {
   if (key == NSDeleteCharacter || key == NSBackspaceCharacter || key == NSDeleteFunctionKey)
     return Off;
   if (key > 0x7F) return std::nullopt;
-  return ScheduleEdits::modeOfLetter(static_cast<char>(key));
+  return modeOfLetter(static_cast<char>(key));
 }
 
 // A key that types a visible character, without Command, Control or Option.
@@ -328,9 +328,8 @@ NSColor* colorOf(Rgb rgb) {
 // reaches past Sunday or hour 23, changes nothing.
 - (IBAction)paste:(id)sender {
   NSString* text = [[NSPasteboard generalPasteboard] stringForType:NSPasteboardTypeString];
-  const ScheduleEdits::DaySet days = selection.days();
-  const ScheduleEdits::HourSet hours = selection.hours();
-  if (days.none()) {
+  const auto origin = ScheduleEdits::pasteOrigin(selection.days(), selection.hours());
+  if (!origin) {
     [[self source] explainRefusal:@"Select the cell where the paste begins."];
     return;
   }
@@ -339,10 +338,6 @@ NSColor* colorOf(Rgb rgb) {
     return;
   }
   const ScheduleEdits::ParsedBlock parsed = ScheduleEdits::parseText([text UTF8String]);
-  int day = 0;
-  int hour = 0;
-  while (!days.test(day)) ++day;
-  while (!hours.test(hour)) ++hour;
   if (!parsed.block) {
     [[self source]
         explainRefusal:stringOf("Nothing was pasted: line " + std::to_string(parsed.error.line) +
@@ -351,7 +346,8 @@ NSColor* colorOf(Rgb rgb) {
     return;
   }
   Week week = [[self source] schedule];
-  if (const auto refused = ScheduleEdits::pasteBlock(week, *parsed.block, day, hour)) {
+  if (const auto refused =
+          ScheduleEdits::pasteBlock(week, *parsed.block, origin->day, origin->hour)) {
     [[self source] explainRefusal:stringOf("Nothing was pasted: " + *refused + ".")];
     return;
   }

@@ -20,11 +20,6 @@ inline int comboIndexOfChoice(std::int8_t choice) {
   return choice;
 }
 
-// The choice stored for a combo box's selected index; no selection (-1) is stored as 0xFF.
-inline std::int8_t choiceOfComboIndex(long index) {
-  return static_cast<std::int8_t>(static_cast<std::uint8_t>(index & 0xFF));
-}
-
 // True when a combo box with itemCount items has an item at index.
 inline bool comboHasItem(long index, long itemCount) {
   return index >= 0 && index < itemCount;

@@ -36,13 +36,11 @@ std::optional<CellAddress> cellAddress(std::int64_t row, std::int32_t identifier
 }
 
 int letterIndexOfMode(std::int32_t mode) {
-  if (mode >= 0 && mode < static_cast<std::int32_t>(kCellLetters.size())) return mode;
-  return Motion;
+  return lookOfMode(mode) ? mode : Motion;
 }
 
 std::optional<ScheduleMode> modeOfCellText(std::optional<std::string_view> text) {
-  if (!text || text->size() != 1) return std::nullopt;
-  return ScheduleEdits::modeOfLetter(text->front());
+  return text ? modeOfText(*text) : std::nullopt;
 }
 
 std::string copyTextAsShown(const ScheduleEdits::Week& week, const ScheduleEdits::CellRect& rect) {
@@ -51,7 +49,8 @@ std::string copyTextAsShown(const ScheduleEdits::Week& week, const ScheduleEdits
     for (int step = 0; step < rect.hours; ++step) {
       const int hour = (rect.hour + step) % kHourCount;
       if (step > 0) text += '\t';
-      text += kCellLetters[letterIndexOfMode(week.week_schduce[day].rec_motion_status[hour])];
+      const int shown = letterIndexOfMode(week.week_schduce[day].rec_motion_status[hour]);
+      text += kModeLooks[static_cast<std::size_t>(shown)].macLetter;
     }
     text += '\n';
   }

@@ -12,26 +12,19 @@
 #include "schedule_modes.h"
 #include "usr_setting.h"
 
-// The cell letters, indexed by ScheduleMode.
-inline constexpr std::array<const char*, 3> kCellLetters = {
-    kModeLooks[Off].macLetter, kModeLooks[Continuous].macLetter, kModeLooks[Motion].macLetter};
-
 // Reads a column identifier as a decimal number the way intValue reads a string: leading white
 // space skipped, an optional sign, digits up to the first other character; no digits read as 0,
 // and a number beyond the 32-bit range as the nearest end of that range.
 std::int32_t readIdentifierNumber(std::string_view identifier);
 
-struct CellAddress {
-  int day;
-  int hour;
-};
+using CellAddress = ScheduleEdits::Cell;
 
 // The schedule byte that a table cell shows: row 0 .. 6 is the day, and the column identified
 // "1" .. "24" is hour 0 .. 23. Anything else names no byte.
 std::optional<CellAddress> cellAddress(std::int64_t row, std::int32_t identifierNumber);
 
-// The position in kCellLetters of the letter for a stored mode; a value that is no mode shows
-// as Motion.
+// The position in kModeLooks of the look a stored mode shows; a value that is no mode shows as
+// Motion.
 int letterIndexOfMode(std::int32_t mode);
 
 // The mode of a typed cell text: one letter of a mode, in either case ("O" or "-" for Off, "C",

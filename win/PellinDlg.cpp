@@ -147,7 +147,8 @@ void CPellinDlg::SetUpGrid() {
     for (int hour = 0; hour < kHourCount; ++hour) {
       // A value that is no mode leaves the cell as it is: the row number, or empty.
       const std::int8_t mode = scheduleCell(m_setting, day, hour);
-      if (mode >= Off && mode <= Motion) m_grid.SetItemText(day, hour, kCellLetters[mode]);
+      if (const ModeLook* look = lookOfMode(mode))
+        m_grid.SetItemText(day, hour, look->windowsLetter);
     }
   }
   FitRowsToDayLabels();
@@ -237,7 +238,7 @@ LRESULT CPellinDlg::OnCellChoices(WPARAM, LPARAM choices) {
   ::GetWindowRect(m_grid.m_hWnd, &gridRect);
   const POINT corner{focusRect.left, focusRect.top};
   if (::PtInRect(&gridRect, corner))
-    for (const char* letter : kCellLetters) texts->AddTail(letter);
+    for (const ModeLook& look : kModeLooks) texts->AddTail(look.windowsLetter);
   return 1;
 }
 
@@ -413,12 +414,12 @@ bool CPellinDlg::HasUnsavedChanges() const {
 // Called on OK, before the save, and to see whether anything changed.
 void CPellinDlg::ReadControls(_USR_SETTING_& record) const {
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    // The save writes the hidden recording-audio choice as ON whatever it shows.
-    if (slot == static_cast<int>(SettingSlot::RecAudio)) continue;
-    // No selection (-1) is kept as the byte 0xFF, "no choice"; typed text is never read.
+    // The save stores the hidden recording-audio choice itself, whatever the box shows.
+    if (slot == static_cast<int>(kAlwaysSavedSlot)) continue;
+    // Typed text is never read, only the selection.
     const LRESULT selection =
         ::SendDlgItemMessageA(m_hWnd, kDropDownOfSlot[slot], CB_GETCURSEL, 0, 0);
-    record.setting[slot] = static_cast<std::int8_t>(selection & 0xFF);
+    record.setting[slot] = choiceOfSelection(static_cast<long>(selection));
   }
   // Read as the grid's own edits read it: an empty cell or a row number is Motion.
   record.schduce_procce_ir = m_grid.ShownWeek();

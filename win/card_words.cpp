@@ -34,9 +34,9 @@ std::string Counted(int count, const char* thing) {
 }
 
 std::string Differences(const Card& card, const _USR_SETTING_& shown) {
-  // The save writes the hidden recording-audio choice as ON whatever the dialog holds.
+  // Compared as the save would write it: the hidden recording-audio choice as ON.
   _USR_SETTING_ saved = shown;
-  saved.setting[static_cast<int>(SettingSlot::RecAudio)] = 0;
+  storeSavedChoices(saved);
   const RecordDifferences differences = compareRecords(card.record, saved);
   const int settings = static_cast<int>(differences.settings.size());
   const int hours = differences.hourCount();

@@ -172,7 +172,7 @@ TEST(ImportCommand, WritesWhatTheDocumentSaysOrNothingAtAll) {
        ourFile(),
        import,
        1,
-       "kestrune: standard input: schedule.friday[17]: 'X' is not -, C or M\n",
+       "kestrune: standard input: schedule.friday[17]: 'X' is not -, O, C or M\n",
        {},
        {},
        kMotionWeek,

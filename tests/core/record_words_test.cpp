@@ -19,7 +19,7 @@ _week_schduce_ weekOf(const Rows& rows) {
   _week_schduce_ week{};
   for (int day = 0; day < kDayCount; ++day)
     for (int hour = 0; hour < kHourCount; ++hour) {
-      const auto mode = ScheduleEdits::modeOfLetter(rows[day][hour]);
+      const auto mode = modeOfLetter(rows[day][hour]);
       week.week_schduce[day].rec_motion_status[hour] = mode ? std::int8_t{*mode} : std::int8_t{7};
     }
   return week;

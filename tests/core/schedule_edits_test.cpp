@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "schedule_edits.h"
@@ -89,6 +91,50 @@ TEST(Letters, WhenReadThenEitherCaseAndBothOffLettersCountAndNothingElseDoes) {
     EXPECT_EQ(modeOfLetter(spec.letter), spec.expect);
   }
   EXPECT_EQ(modeLetter(7), '?');
+}
+
+TEST(Letters, WhenModesAreNamedThenWordsAndBothLettersAreReadAndMessagesListThemOnce) {
+  const struct {
+    std::string text;
+    std::optional<ScheduleMode> byWord, byText;
+  } rows[] = {{"off", Off, std::nullopt},
+              {"CONTINUOUS", Continuous, std::nullopt},
+              {"Motion", Motion, std::nullopt},
+              {"o", std::nullopt, Off},
+              {"-", std::nullopt, Off},
+              {"m", std::nullopt, Motion},
+              {"", std::nullopt, std::nullopt},
+              {"CC", std::nullopt, std::nullopt},
+              {"motions", std::nullopt, std::nullopt}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.text);
+    EXPECT_EQ(modeOfWord(row.text), row.byWord);
+    EXPECT_EQ(modeOfText(row.text), row.byText);
+  }
+  EXPECT_EQ(modeLettersText(), "-, O, C or M");
+  EXPECT_EQ(modeWordsText(), "off, continuous or motion");
+}
+
+TEST(Spans, WhenASelectionRunsFromOneCellToAnotherThenItSpansBothInEitherOrderAndPastesAtItsFirst) {
+  const struct {
+    Cell from, to;
+    DaySet days;
+    HourSet hours;
+  } rows[] = {{{0, 0}, {0, 0}, dayRange(0, 0), hourRange(0, 0)},
+              {{5, 22}, {2, 3}, dayRange(2, 5), hourRange(3, 22)},
+              {{1, 23}, {6, 0}, dayRange(1, 6), kAllHours}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.from.day << "," << row.from.hour);
+    EXPECT_EQ(daysBetween(row.from.day, row.to.day), row.days);
+    EXPECT_EQ(hoursBetween(row.from.hour, row.to.hour), row.hours);
+    const auto origin = pasteOrigin(row.days, row.hours);
+    ASSERT_TRUE(origin);
+    EXPECT_EQ(*origin,
+              (Cell{std::min(row.from.day, row.to.day), std::min(row.from.hour, row.to.hour)}));
+  }
+  EXPECT_EQ(pasteOrigin(DaySet{}.set(6).set(2), HourSet{}.set(20).set(9)), (Cell{2, 9}));
+  EXPECT_FALSE(pasteOrigin(DaySet{}, kAllHours));
+  EXPECT_FALSE(pasteOrigin(kAllDays, HourSet{}));
 }
 
 TEST(ClipboardText, WhenARectangleIsCopiedThenEachDayIsALineOfTabSeparatedLetters) {

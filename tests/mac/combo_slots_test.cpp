@@ -36,11 +36,11 @@ TEST(ComboSlots, WhenAChoiceNamesNoItemThenTheComboBoxShowsNoSelection) {
 }
 
 TEST(ComboSlots, WhenAComboBoxHasNoSelectionThenItsSlotIsStoredAs0xFF) {
-  EXPECT_EQ(static_cast<std::uint8_t>(choiceOfComboIndex(-1)), 0xFF);
-  EXPECT_EQ(choiceOfComboIndex(0), 0);
-  EXPECT_EQ(choiceOfComboIndex(7), 7);
+  EXPECT_EQ(static_cast<std::uint8_t>(choiceOfSelection(-1)), 0xFF);
+  EXPECT_EQ(choiceOfSelection(0), 0);
+  EXPECT_EQ(choiceOfSelection(7), 7);
   // Only the low eight bits of an index are kept.
-  EXPECT_EQ(choiceOfComboIndex(258), 2);
+  EXPECT_EQ(choiceOfSelection(258), 2);
 }
 
 TEST(ComboSlots, WhenOKReadsAComboBoxThenOnlyTextThatNamesAChoiceIsSaved) {

@@ -66,12 +66,17 @@ TEST(CellAddresses, WhenTheRowOrTheColumnLiesOutsideTheScheduleThenTheCellNamesN
 }
 
 TEST(CellLetters, WhenAStoredByteIsAModeThenItShowsItsLetterAndAnythingElseShowsM) {
-  EXPECT_STREQ(kCellLetters[letterIndexOfMode(Off)], "O");
-  EXPECT_STREQ(kCellLetters[letterIndexOfMode(Continuous)], "C");
-  EXPECT_STREQ(kCellLetters[letterIndexOfMode(Motion)], "M");
-  EXPECT_STREQ(kCellLetters[letterIndexOfMode(7)], "M");
-  EXPECT_STREQ(kCellLetters[letterIndexOfMode(static_cast<std::int8_t>(200))], "M");
-  EXPECT_STREQ(kCellLetters[letterIndexOfMode(-1)], "M");
+  const struct {
+    std::int32_t stored;
+    const char* shown;
+  } rows[] = {
+      {Off, "O"}, {Continuous, "C"}, {Motion, "M"}, {7, "M"}, {static_cast<std::int8_t>(200), "M"},
+      {-1, "M"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.stored);
+    EXPECT_STREQ(kModeLooks[static_cast<std::size_t>(letterIndexOfMode(row.stored))].macLetter,
+                 row.shown);
+  }
 }
 
 TEST(CellLetters, WhenACellIsTypedThenAModesLetterInEitherCaseCountsAndAnythingElseIsRefused) {

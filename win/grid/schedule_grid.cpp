@@ -18,9 +18,12 @@ bool KeyIsDown(int key) {
   return ::GetKeyState(key) < 0;
 }
 
+// A cell holds the grid's own letter of a mode, exactly; any other text (empty, its row number,
+// a letter in the other case) is read as Motion.
 ScheduleMode ModeOfCellText(const CString& text) {
-  if (text == kCellLetters[Off]) return Off;
-  if (text == kCellLetters[Continuous]) return Continuous;
+  for (const ModeLook& look : kModeLooks) {
+    if (text == look.windowsLetter) return look.mode;
+  }
   return Motion;
 }
 
@@ -143,10 +146,10 @@ void CScheduleGrid::OnSysKeyDown(UINT key, UINT repeat, UINT flags) {
 
 void CScheduleGrid::OnChar(UINT character, UINT, UINT) {
   // Every other character is dropped: the list's own search by typing would move its row focus.
-  if (const auto mode = ScheduleEdits::modeOfLetter(static_cast<char>(character))) {
+  if (const auto mode = modeOfLetter(static_cast<char>(character))) {
     SetSelection(*mode);
   } else if (IsRefusedCharacter(character)) {
-    Refuse("Type -, O, C or M to set the selected hours.");
+    Refuse("Type " + modeLettersText() + " to set the selected hours.");
   }
 }
 
@@ -317,9 +320,9 @@ void CScheduleGrid::Paste() {
   }
   Week week = ShownWeek();
   const Week before = week;
-  const ScheduleEdits::CellRect at = m_selection.Rect();
+  const auto at = ScheduleEdits::pasteOrigin(m_selection.Days(), m_selection.Hours());
   // A block that reaches past Sunday or hour 23 changes nothing.
-  if (const auto reason = ScheduleEdits::pasteBlock(week, *parsed.block, at.day, at.hour))
+  if (const auto reason = ScheduleEdits::pasteBlock(week, *parsed.block, at->day, at->hour))
     return Refuse("Nothing pasted: " + *reason);
   if (SameWeek(before, week)) return;
   m_history.remember(before);
@@ -343,7 +346,7 @@ void CScheduleGrid::ShowWeek(const Week& week) {
     for (int hour = 0; hour < kHourCount; ++hour) {
       const std::int8_t mode = week.week_schduce[day].rec_motion_status[hour];
       if (ModeOfCellText(GetItemText(day, hour)) == mode) continue;
-      const char letter[] = {ScheduleEdits::modeLetter(mode), '\0'};
+      const char letter[] = {modeLetter(mode), '\0'};
       SetItemText(day, hour, letter);
     }
   }

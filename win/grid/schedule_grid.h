@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "grid/cell_selection.h"
+#include "grid/grid_selection.h"
 #include "grid/combo_list_ctrl.h"
 #include "schedule_edits.h"
 
@@ -81,7 +81,7 @@ class CScheduleGrid : public CComboListCtrl {
   void ShowContextMenu(CPoint screenPoint);
   void ShowContextMenuAtCurrentCell();
 
-  CellSelection m_selection;
+  GridSelection m_selection;
   ScheduleEdits::History m_history;
   // A left press on a cell, until its release, and whether it has become a drag by reaching
   // another cell.

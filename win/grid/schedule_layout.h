@@ -6,10 +6,6 @@
 
 #include "grid/combo_list_ctrl.h"
 
-// The letters the cells show for the schedule modes, indexed by mode; also the drop-down's
-// choices.
-inline constexpr const char* kCellLetters[] = {"-", "C", "M"};
-
 // Gives an empty grid its hour columns and day rows; what the cells show is the caller's.
 void SetUpScheduleGrid(CComboListCtrl& grid);
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cell_selection.h"
+#include "table_selection.h"
 
 namespace {
 
@@ -24,72 +24,72 @@ std::vector<int> upTo(int last, int first = 0) {
 
 }  // namespace
 
-TEST(CellSelections, WhenTheUserClicksThenTheSelectionMeansTheseDaysAndHours) {
+TEST(TableSelections, WhenTheUserClicksThenTheSelectionMeansTheseDaysAndHours) {
   const struct {
     std::string clicks;
-    std::function<void(CellSelection&)> make;
+    std::function<void(TableSelection&)> make;
     std::vector<int> days;
     std::vector<int> hours;
   } specs[] = {
-      {"nothing clicked", [](CellSelection&) {}, {}, {}},
+      {"nothing clicked", [](TableSelection&) {}, {}, {}},
       {"a press on a cell",
-       [](CellSelection& s) {
+       [](TableSelection& s) {
          s.pressCell({2, 5}, false);
        },
        {2},
        {5}},
       {"a drag from Monday 8:00 to Friday 18:00",
-       [](CellSelection& s) {
+       [](TableSelection& s) {
          s.pressCell({0, 8}, false);
          s.dragTo({4, 18});
        },
        upTo(4), upTo(18, 8)},
       {"a drag up and to the left",
-       [](CellSelection& s) {
+       [](TableSelection& s) {
          s.pressCell({4, 18}, false);
          s.dragTo({0, 8});
        },
        upTo(4), upTo(18, 8)},
       {"a Shift+press after a press",
-       [](CellSelection& s) {
+       [](TableSelection& s) {
          s.pressCell({1, 3}, false);
          s.pressCell({2, 1}, true);
        },
        {1, 2},
        {1, 2, 3}},
       {"an hour's header",
-       [](CellSelection& s) { s.clickHour(0, HeaderClick::Alone); },
+       [](TableSelection& s) { s.clickHour(0, HeaderClick::Alone); },
        upTo(6),
        {0}},
       {"hour 0's header, then Shift on hour 5's",
-       [](CellSelection& s) {
+       [](TableSelection& s) {
          s.clickHour(0, HeaderClick::Alone);
          s.clickHour(5, HeaderClick::ExtendRange);
        },
        upTo(6), upTo(5)},
       {"hours 2 and 9 with Command",
-       [](CellSelection& s) {
+       [](TableSelection& s) {
          s.clickHour(2, HeaderClick::Alone);
          s.clickHour(9, HeaderClick::Toggle);
        },
        upTo(6),
        {2, 9}},
       {"Saturday, then Shift on Sunday",
-       [](CellSelection& s) {
+       [](TableSelection& s) {
          s.clickDay(5, HeaderClick::Alone);
          s.clickDay(6, HeaderClick::ExtendRange);
        },
        {5, 6},
        upTo(23)},
       {"Monday and Wednesday with Command",
-       [](CellSelection& s) {
+       [](TableSelection& s) {
          s.clickDay(0, HeaderClick::Alone);
          s.clickDay(2, HeaderClick::Toggle);
        },
        {0, 2},
        upTo(23)},
       {"the only day taken back with Command leaves the cell last clicked",
-       [](CellSelection& s) {
+       [](TableSelection& s) {
          s.pressCell({3, 7}, false);
          s.clickDay(4, HeaderClick::Alone);
          s.clickDay(4, HeaderClick::Toggle);
@@ -97,26 +97,26 @@ TEST(CellSelections, WhenTheUserClicksThenTheSelectionMeansTheseDaysAndHours) {
        {4},
        {7}},
       {"Shift on a day as the first click selects that day alone",
-       [](CellSelection& s) { s.clickDay(3, HeaderClick::ExtendRange); },
+       [](TableSelection& s) { s.clickDay(3, HeaderClick::ExtendRange); },
        {3},
        upTo(23)},
       {"a day after hours selects the day, not the hours",
-       [](CellSelection& s) {
+       [](TableSelection& s) {
          s.clickHour(4, HeaderClick::Alone);
          s.clickDay(1, HeaderClick::Toggle);
        },
        {1},
        upTo(23)},
-      {"Select All", [](CellSelection& s) { s.selectAll(); }, upTo(6), upTo(23)},
+      {"Select All", [](TableSelection& s) { s.selectAll(); }, upTo(6), upTo(23)},
       {"a right click inside the selection keeps it",
-       [](CellSelection& s) {
+       [](TableSelection& s) {
          s.clickDay(2, HeaderClick::Alone);
          s.contextClick({2, 20});
        },
        {2},
        upTo(23)},
       {"a right click outside the selection selects the cell",
-       [](CellSelection& s) {
+       [](TableSelection& s) {
          s.clickDay(2, HeaderClick::Alone);
          s.contextClick({6, 20});
        },
@@ -125,7 +125,7 @@ TEST(CellSelections, WhenTheUserClicksThenTheSelectionMeansTheseDaysAndHours) {
   };
   for (const auto& spec : specs) {
     SCOPED_TRACE(spec.clicks);
-    CellSelection selection{};
+    TableSelection selection{};
     spec.make(selection);
     EXPECT_EQ(membersOf(selection.days()), spec.days);
     EXPECT_EQ(membersOf(selection.hours()), spec.hours);
@@ -133,8 +133,8 @@ TEST(CellSelections, WhenTheUserClicksThenTheSelectionMeansTheseDaysAndHours) {
   }
 }
 
-TEST(CellSelections, WhenTheCellsFormOneBlockThenCopyTakesItAndOtherwiseNone) {
-  CellSelection selection{};
+TEST(TableSelections, WhenTheCellsFormOneBlockThenCopyTakesItAndOtherwiseNone) {
+  TableSelection selection{};
   EXPECT_FALSE(selection.rectangle());
 
   selection.pressCell({0, 8}, false);
@@ -151,8 +151,8 @@ TEST(CellSelections, WhenTheCellsFormOneBlockThenCopyTakesItAndOtherwiseNone) {
   EXPECT_FALSE(selection.rectangle()) << "Monday and Wednesday are no block";
 }
 
-TEST(CellSelections, WhenCellsOrHeadersAreClickedThenTheCurrentCellIsTheLastOneClicked) {
-  CellSelection selection{};
+TEST(TableSelections, WhenCellsOrHeadersAreClickedThenTheCurrentCellIsTheLastOneClicked) {
+  TableSelection selection{};
   EXPECT_FALSE(selection.current());
   selection.pressCell({1, 8}, false);
   selection.dragTo({4, 18});

@@ -1,4 +1,4 @@
-#include "cell_selection.h"
+#include "table_selection.h"
 
 #include <algorithm>
 
@@ -9,18 +9,11 @@ using ScheduleEdits::HourSet;
 namespace {
 
 template <std::size_t N>
-std::bitset<N> range(int first, int last) {
-  std::bitset<N> bits;
-  for (int at = std::min(first, last); at <= std::max(first, last); ++at) bits.set(at);
-  return bits;
-}
-
-template <std::size_t N>
-std::bitset<N> clicked(std::bitset<N> selected, bool wholeLines, int anchor, int at,
+std::bitset<N> clicked(std::bitset<N> selected, bool wholeLines, std::bitset<N> extended, int at,
                        HeaderClick how) {
   switch (how) {
     case HeaderClick::ExtendRange:
-      return range<N>(anchor, at);
+      return extended;
     case HeaderClick::Toggle:
       if (wholeLines) return selected.flip(at);
       break;
@@ -45,18 +38,19 @@ std::optional<std::pair<int, int>> run(std::bitset<N> bits) {
 
 }  // namespace
 
-void CellSelection::pressCell(CellAddress cell, bool extend) {
+void TableSelection::pressCell(CellAddress cell, bool extend) {
   if (!extend || !hasCurrent_) anchor_ = cell;
   current_ = cell;
   hasCurrent_ = true;
   dragTo(cell);
 }
 
-void CellSelection::dragTo(CellAddress cell) {
-  select(range<kDayCount>(anchor_.day, cell.day), range<kHourCount>(anchor_.hour, cell.hour));
+void TableSelection::dragTo(CellAddress cell) {
+  select(ScheduleEdits::daysBetween(anchor_.day, cell.day),
+         ScheduleEdits::hoursBetween(anchor_.hour, cell.hour));
 }
 
-void CellSelection::contextClick(CellAddress cell) {
+void TableSelection::contextClick(CellAddress cell) {
   if (!contains(cell)) {
     pressCell(cell, false);
     return;
@@ -65,61 +59,63 @@ void CellSelection::contextClick(CellAddress cell) {
   hasCurrent_ = true;
 }
 
-void CellSelection::clickDay(int day, HeaderClick how) {
+void TableSelection::clickDay(int day, HeaderClick how) {
   if (!hasCurrent_) how = HeaderClick::Alone;
   const DaySet selected{dayBits_};
   const bool wholeDays = HourSet{hourBits_}.all() && selected.any();
-  select(clicked(selected, wholeDays, anchor_.day, day, how), ScheduleEdits::kAllHours);
+  select(clicked(selected, wholeDays, ScheduleEdits::daysBetween(anchor_.day, day), day, how),
+         ScheduleEdits::kAllHours);
   if (how != HeaderClick::ExtendRange) anchor_.day = day;
   current_ = {day, hasCurrent_ ? current_.hour : 0};
   hasCurrent_ = true;
 }
 
-void CellSelection::clickHour(int hour, HeaderClick how) {
+void TableSelection::clickHour(int hour, HeaderClick how) {
   if (!hasCurrent_) how = HeaderClick::Alone;
   const HourSet selected{hourBits_};
   const bool wholeHours = DaySet{dayBits_}.all() && selected.any();
-  select(ScheduleEdits::kAllDays, clicked(selected, wholeHours, anchor_.hour, hour, how));
+  select(ScheduleEdits::kAllDays,
+         clicked(selected, wholeHours, ScheduleEdits::hoursBetween(anchor_.hour, hour), hour, how));
   if (how != HeaderClick::ExtendRange) anchor_.hour = hour;
   current_ = {hasCurrent_ ? current_.day : 0, hour};
   hasCurrent_ = true;
 }
 
-void CellSelection::selectAll() {
+void TableSelection::selectAll() {
   select(ScheduleEdits::kAllDays, ScheduleEdits::kAllHours);
 }
 
-void CellSelection::select(DaySet days, HourSet hours) {
+void TableSelection::select(DaySet days, HourSet hours) {
   dayBits_ = static_cast<std::uint32_t>(days.to_ulong());
   hourBits_ = static_cast<std::uint32_t>(hours.to_ulong());
 }
 
-DaySet CellSelection::days() const {
+DaySet TableSelection::days() const {
   if (dayBits_ != 0 && hourBits_ != 0) return DaySet{dayBits_};
   return hasCurrent_ ? DaySet{}.set(current_.day) : DaySet{};
 }
 
-HourSet CellSelection::hours() const {
+HourSet TableSelection::hours() const {
   if (dayBits_ != 0 && hourBits_ != 0) return HourSet{hourBits_};
   return hasCurrent_ ? HourSet{}.set(current_.hour) : HourSet{};
 }
 
-bool CellSelection::contains(CellAddress cell) const {
+bool TableSelection::contains(CellAddress cell) const {
   return days().test(cell.day) && hours().test(cell.hour);
 }
 
-bool CellSelection::isEmpty() const {
+bool TableSelection::isEmpty() const {
   return days().none();
 }
 
-std::optional<CellRect> CellSelection::rectangle() const {
+std::optional<CellRect> TableSelection::rectangle() const {
   const auto dayRun = run(days());
   const auto hourRun = run(hours());
   if (!dayRun || !hourRun) return std::nullopt;
   return CellRect{dayRun->first, hourRun->first, dayRun->second, hourRun->second};
 }
 
-std::optional<CellAddress> CellSelection::current() const {
+std::optional<CellAddress> TableSelection::current() const {
   if (!hasCurrent_) return std::nullopt;
   return current_;
 }

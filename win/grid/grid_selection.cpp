@@ -1,4 +1,4 @@
-#include "grid/cell_selection.h"
+#include "grid/grid_selection.h"
 
 #include <algorithm>
 
@@ -10,46 +10,44 @@ GridCell Clamped(GridCell cell) {
 
 }  // namespace
 
-void CellSelection::MoveBy(int days, int hours, bool extend) {
+void GridSelection::MoveBy(int days, int hours, bool extend) {
   MoveTo({m_current.day + days, m_current.hour + hours}, extend);
 }
 
-void CellSelection::MoveTo(GridCell cell, bool extend) {
+void GridSelection::MoveTo(GridCell cell, bool extend) {
   m_current = Clamped(cell);
   if (!extend) m_anchor = m_current;
 }
 
-void CellSelection::SelectHour(int hour, bool extend) {
+void GridSelection::SelectHour(int hour, bool extend) {
   const int fromHour = extend ? m_anchor.hour : hour;
   // Sunday as anchor and Monday as current keep the top of the grid in view.
   m_anchor = Clamped({kDayCount - 1, fromHour});
   m_current = Clamped({0, hour});
 }
 
-void CellSelection::SelectAll() {
+void GridSelection::SelectAll() {
   m_anchor = {kDayCount - 1, kHourCount - 1};
   m_current = {0, 0};
 }
 
-bool CellSelection::Contains(int day, int hour) const {
+bool GridSelection::Contains(int day, int hour) const {
   const ScheduleEdits::CellRect rect = Rect();
   return day >= rect.day && day < rect.day + rect.days && hour >= rect.hour &&
          hour < rect.hour + rect.hours;
 }
 
-ScheduleEdits::CellRect CellSelection::Rect() const {
+ScheduleEdits::CellRect GridSelection::Rect() const {
   const int firstDay = std::min(m_anchor.day, m_current.day);
   const int firstHour = std::min(m_anchor.hour, m_current.hour);
   return {firstDay, firstHour, std::max(m_anchor.day, m_current.day) - firstDay + 1,
           std::max(m_anchor.hour, m_current.hour) - firstHour + 1};
 }
 
-ScheduleEdits::DaySet CellSelection::Days() const {
-  const ScheduleEdits::CellRect rect = Rect();
-  return ScheduleEdits::dayRange(rect.day, rect.day + rect.days - 1);
+ScheduleEdits::DaySet GridSelection::Days() const {
+  return ScheduleEdits::daysBetween(m_anchor.day, m_current.day);
 }
 
-ScheduleEdits::HourSet CellSelection::Hours() const {
-  const ScheduleEdits::CellRect rect = Rect();
-  return ScheduleEdits::hourRange(rect.hour, rect.hour + rect.hours - 1);
+ScheduleEdits::HourSet GridSelection::Hours() const {
+  return ScheduleEdits::hoursBetween(m_anchor.hour, m_current.hour);
 }

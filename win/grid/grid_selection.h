@@ -1,16 +1,18 @@
 // The schedule grid's current cell and the rectangle of cells selected from an anchor to it.
 // Pure arithmetic over the week's 7 days and 24 hours, free of any window.
+//
+// The grid selects as a list view does from the keyboard: there is always a current cell, and
+// the selection is always the one rectangle between the anchor and it. The application's table
+// (TableSelection) selects as a table view does, toggling whole days and hours by their headers,
+// so that what it selects need not be a rectangle, and at first nothing is current. Both take
+// their cells, spans and paste origin from the core's schedule edits.
 #pragma once
 
 #include "schedule_edits.h"
 
-struct GridCell {
-  int day = 0;
-  int hour = 0;
-  friend bool operator==(const GridCell&, const GridCell&) = default;
-};
+using GridCell = ScheduleEdits::Cell;
 
-class CellSelection {
+class GridSelection {
  public:
   // The cell the keys act from; the corner of the selection opposite the anchor.
   GridCell Current() const { return m_current; }
@@ -32,6 +34,6 @@ class CellSelection {
   ScheduleEdits::HourSet Hours() const;
 
  private:
-  GridCell m_current;
-  GridCell m_anchor;
+  GridCell m_current{0, 0};
+  GridCell m_anchor{0, 0};
 };

@@ -1,6 +1,8 @@
 // What the user has selected in the schedule table and which cells that means: whole days
 // (rows), whole hours (columns), a rectangle of days × hours (both), or nothing, when the cell
-// last clicked is the target.
+// last clicked is the target. Unlike the Windows grid's GridSelection, which is always one
+// rectangle around a current cell, header clicks here toggle days and hours in and out, and at
+// first nothing is current.
 #pragma once
 
 #include <cstdint>
@@ -14,7 +16,7 @@ enum class HeaderClick { Alone, ExtendRange, Toggle };
 
 // All zero is nothing selected and no cell clicked yet, so that the state can live in an
 // Objective-C object, whose C++ members are never constructed under gcc's runtime.
-class CellSelection {
+class TableSelection {
  public:
   // A press on a cell makes it the current cell and selects it alone, or with extend the
   // rectangle from the anchor to it.
