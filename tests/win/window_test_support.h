@@ -74,6 +74,18 @@ struct ShownBox {
   bool ownerWasVisible = false;
 };
 
+// A window's title or text, and its class name.
+inline std::string WindowText(HWND window) {
+  char text[1024] = {};
+  ::GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+inline std::string ClassOf(HWND window) {
+  char name[64] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
 // The message boxes this thread shows now, read as the user sees them; a dialog of the same
 // window class that is no box can be left out.
 inline std::vector<ShownBox> ShownMessageBoxes(HWND notABox = nullptr) {
@@ -81,46 +93,32 @@ inline std::vector<ShownBox> ShownMessageBoxes(HWND notABox = nullptr) {
     HWND notABox;
     std::vector<ShownBox> boxes;
   } search{notABox, {}};
-  const auto textOf = [](HWND window) {
-    char text[1024] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return std::string(text);
-  };
   static const auto readPart = [](HWND part, LPARAM context) -> BOOL {
     auto* box = reinterpret_cast<ShownBox*>(context);
-    char className[16] = {};
-    ::GetClassNameA(part, className, sizeof className);
-    if (::lstrcmpiA(className, "Static") != 0) return TRUE;
+    if (::lstrcmpiA(ClassOf(part).c_str(), "Static") != 0) return TRUE;
     if ((::GetWindowLongA(part, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
       const auto icon = reinterpret_cast<HICON>(::SendMessageA(part, STM_GETICON, 0, 0));
       box->hasIcon = box->hasIcon || (icon && ::IsWindowVisible(part));
       box->hasErrorIcon = box->hasErrorIcon || icon == ::LoadIconA(nullptr, IDI_ERROR);
     } else {
-      char text[1024] = {};
-      ::GetWindowTextA(part, text, sizeof text);
-      box->text += text;
+      box->text += WindowText(part);
     }
     return TRUE;
   };
   static const auto collect = [](HWND window, LPARAM context) -> BOOL {
     auto* found = reinterpret_cast<Search*>(context);
-    char className[16] = {};
-    ::GetClassNameA(window, className, sizeof className);
-    if (window != found->notABox && ::IsWindowVisible(window) &&
-        std::string(className) == "#32770") {
-      ShownBox box;
-      box.window = window;
-      found->boxes.push_back(box);
-    }
+    if (window == found->notABox || !::IsWindowVisible(window) || ClassOf(window) != "#32770")
+      return TRUE;
+    ShownBox box;
+    box.window = window;
+    box.caption = WindowText(window);
+    box.owner = ::GetWindow(window, GW_OWNER);
+    box.ownerWasVisible = box.owner && ::IsWindowVisible(box.owner);
+    ::EnumChildWindows(window, readPart, reinterpret_cast<LPARAM>(&box));
+    found->boxes.push_back(box);
     return TRUE;
   };
   ::EnumThreadWindows(::GetCurrentThreadId(), collect, reinterpret_cast<LPARAM>(&search));
-  for (ShownBox& box : search.boxes) {
-    box.caption = textOf(box.window);
-    box.owner = ::GetWindow(box.window, GW_OWNER);
-    box.ownerWasVisible = box.owner && ::IsWindowVisible(box.owner);
-    ::EnumChildWindows(box.window, readPart, reinterpret_cast<LPARAM>(&box));
-  }
   return search.boxes;
 }
 

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kDriveE = 5;
-
 int g_accessViolations = 0;
 
 LONG CALLBACK countAccessViolations(EXCEPTION_POINTERS* exception) {

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kDriveE = 5;
-
 std::string parentFolder(const std::string& folder) {
   const std::string withoutSlash = folder.substr(0, folder.size() - 1);
   return withoutSlash.substr(0, withoutSlash.find_last_of('\\') + 1);

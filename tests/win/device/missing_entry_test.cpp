@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kDriveE = 5;
-
 TEST(DeviceLibraryWithoutConnect, TheOtherNamesAreBoundAndAnArrivingDriveIsLeftAlone) {
   CPellinDlg settingsDialog;
   DialogScript script;

@@ -1,9 +1,7 @@
-// The test device library as the dialog loaded it, driven through its test-only functions, and
-// the volume notices a test sends to the dialog.
+// The test device library as the dialog loaded it, driven through its test-only functions.
 #pragma once
 
 #include <windows.h>
-#include <dbt.h>
 
 #include <string>
 #include <vector>
@@ -37,20 +35,6 @@ class TestDevice {
         reinterpret_cast<void (*)()>(::GetProcAddress(module(), name)));
   }
 };
-
-// The bit of a drive (1 for A: to 26 for Z:) in a volume notice's unit mask.
-constexpr DWORD driveBit(int drive) {
-  return 1u << (drive - 1);
-}
-
-// Sends a volume notice naming the drives of the mask; returns the dialog's answer.
-inline LRESULT sendVolumeNotice(HWND dialog, UINT event, DWORD drives) {
-  DEV_BROADCAST_VOLUME volume{};
-  volume.dbcv_size = sizeof volume;
-  volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
-  volume.dbcv_unitmask = drives;
-  return ::SendMessageA(dialog, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&volume));
-}
 
 // The folder a program file lies in, with its trailing backslash.
 inline std::string folderOf(HMODULE module) {

@@ -14,9 +14,6 @@
 
 namespace {
 
-constexpr int kDriveE = 5;
-constexpr int kDriveF = 6;
-
 // The texts of the dialog's controls, the clock's aside, which changes by itself.
 std::map<int, std::string> controlTexts(HWND dialog) {
   std::map<int, std::string> texts;

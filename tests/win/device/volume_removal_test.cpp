@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kDriveE = 5;
-
 // Runs the dialog with drive E: connected, sends the removal, and returns the remembered drive.
 int connectedDriveAfterRemoving(DWORD drives) {
   CPellinDlg settingsDialog;

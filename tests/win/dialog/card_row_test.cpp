@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <dbt.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -84,30 +85,16 @@ class DialogWithCards : public CPellinDlg {
 
 class CardRow : public ::testing::Test {
  protected:
-  void SetUp() override {
-    base = fs::temp_directory_path() / "kestrune-card-row";
-    fs::remove_all(base);
-  }
-  void TearDown() override { fs::remove_all(base); }
-
   // A folder standing for a volume; with a DCIM folder the camera has been there.
   std::string addVolume(const std::string& name, const std::string& label, bool dcim = true) {
-    const fs::path root = base / name;
+    const fs::path root = drives.path() / name;
     fs::create_directories(dcim ? root / "DCIM" : root);
     settingsDialog.volumes.push_back({root.string() + "\\", label});
     return settingsDialog.volumes.back().root;
   }
-  static void writeRecord(const std::string& path, const _USR_SETTING_& record) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(&record), sizeof record);
-  }
-  static std::vector<std::uint8_t> bytesOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
 
   DesktopSettingsFile desktop;
-  fs::path base;
+  ScratchFolder drives;
   DialogWithCards settingsDialog;
   DialogScript script;
 };
@@ -115,7 +102,7 @@ class CardRow : public ::testing::Test {
 TEST_F(CardRow, ListsDesktopOnlyThenEachCameraCardWithWhatItHoldsAndPicksNoneOfSeveral) {
   const std::string fresh = addVolume("fresh", "CAMERA");
   const std::string ours = addVolume("ours", "");
-  writeRecord(cardSettingsPath(ours), cardRecord());
+  writeBytes(cardSettingsPath(ours), bytesOf(cardRecord()));
   const std::string foreign = addVolume("foreign", "NO NAME", false);
   std::ofstream(cardSettingsPath(foreign)) << "notes";
   addVolume("stick", "PHOTOS", false);
@@ -139,8 +126,7 @@ TEST_F(CardRow, ALoneArrivingCardIsPickedAndWhenItsSaveFailsTheErrorNamesItAndTh
   script.then([&](HWND dialog) {
     root = addVolume("arrived", "CAMERA");
     card = cardSettingsPath(root);
-    DEV_BROADCAST_VOLUME arrival{sizeof arrival, DBT_DEVTYP_VOLUME, 0, 1u << 4, 0};
-    ::SendMessageA(dialog, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, reinterpret_cast<LPARAM>(&arrival));
+    sendVolumeNotice(dialog, DBT_DEVICEARRIVAL, driveBit(kDriveE));
     EXPECT_EQ(controlText(dialog, IDC_SAVE_HINT),
               "Kestrune text file will save to desktop and to the card " + root + " CAMERA.");
     // The card's file cannot be replaced while a folder stands in its place.
@@ -165,8 +151,9 @@ TEST_F(CardRow, ALoneArrivingCardIsPickedAndWhenItsSaveFailsTheErrorNamesItAndTh
   EXPECT_EQ(script.boxes()[1].text, "Finish!\nAlso saved to the card " + root + " CAMERA.");
   // Both files hold the shown settings: the beep turned off.
   EXPECT_EQ(desktop.record().setting[4], 1);
-  ASSERT_EQ(bytesOf(card).size(), kRecordSize);
-  EXPECT_EQ(std::memcmp(bytesOf(card).data() + 136, desktop.bytes().data() + 136, kSlotCount), 0);
+  ASSERT_EQ(readBytes(card).size(), kRecordSize);
+  const _USR_SETTING_ onCard = recordOf(readBytes(card));
+  EXPECT_EQ(std::memcmp(onCard.setting, desktop.record().setting, kSlotCount), 0);
 }
 
 TEST_F(CardRow, WhenAnotherProgramChangedAFileOkAsksAndNoReturnsToTheDialogYesReplacesIt) {
@@ -184,13 +171,13 @@ TEST_F(CardRow, WhenAnotherProgramChangedAFileOkAsksAndNoReturnsToTheDialogYesRe
     std::vector<std::uint8_t> afterNo;
     asking.answering({IDNO, IDYES});
     asking.then([&](HWND dialog) {
-      writeRecord(place.path, theirs);
+      writeBytes(place.path, bytesOf(theirs));
       ::SendDlgItemMessageA(dialog, IDC_BEEP, CB_SETCURSEL, 1, 0);
       clickButton(dialog, IDC_OK);
     });
     asking.waitUntil([&](HWND) { return asking.boxes().size() == 1; });
     asking.then([&](HWND dialog) {
-      afterNo = bytesOf(place.path);
+      afterNo = readBytes(place.path);
       clickButton(dialog, IDC_OK);
     });
     EXPECT_EQ(asking.run(withCards), IDOK);
@@ -198,11 +185,11 @@ TEST_F(CardRow, WhenAnotherProgramChangedAFileOkAsksAndNoReturnsToTheDialogYesRe
     EXPECT_EQ(asking.boxes()[0].text, place.path +
                                           " was changed by another program after Kestrune read "
                                           "it.\nReplace it with the settings shown here?");
-    EXPECT_EQ(afterNo.size(), kRecordSize);
-    EXPECT_EQ(std::memcmp(afterNo.data(), &theirs, kRecordSize), 0);
+    EXPECT_EQ(afterNo, bytesOf(theirs));
     // The shown settings: the defaults' resolution, and the beep turned off.
-    EXPECT_EQ(bytesOf(place.path)[136], 3);
-    EXPECT_EQ(bytesOf(place.path)[136 + 4], 1);
+    const _USR_SETTING_ replaced = recordOf(readBytes(place.path));
+    EXPECT_EQ(replaced.setting[0], 3);
+    EXPECT_EQ(replaced.setting[4], 1);
     fs::remove(desktop.path());
     fs::remove(card);
   }
@@ -210,7 +197,7 @@ TEST_F(CardRow, WhenAnotherProgramChangedAFileOkAsksAndNoReturnsToTheDialogYesRe
 
 TEST_F(CardRow, LoadFromCardShowsTheCardsSettingsAndOneUndoBringsBackTheWeekBefore) {
   const std::string root = addVolume("loaded", "CAMERA");
-  writeRecord(cardSettingsPath(root), cardRecord());
+  writeBytes(cardSettingsPath(root), bytesOf(cardRecord()));
   script.then([](HWND dialog) {
     ASSERT_TRUE(::IsWindowEnabled(::GetDlgItem(dialog, IDC_LOAD_FROM_CARD)));
     clickButton(dialog, IDC_LOAD_FROM_CARD);

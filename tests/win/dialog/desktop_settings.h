@@ -4,17 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "record_bytes.h"
 #include "record_codec.h"
+#include "scratch_folder.h"
 
 class DesktopSettingsFile {
  public:
@@ -43,21 +41,15 @@ class DesktopSettingsFile {
   void write(const _USR_SETTING_& record) {
     _USR_SETTING_ sealed = record;
     RecordCodec::sealRecord(sealed, RecordCodec::localStampNow());
-    std::ofstream out(path_, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(&sealed), sizeof sealed);
+    writeBytes(path_, bytesOf(sealed));
   }
 
-  std::vector<std::uint8_t> bytes() const {
-    std::ifstream in(path_, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  std::vector<std::uint8_t> bytes() const { return readBytes(path_); }
 
   _USR_SETTING_ record() const {
-    _USR_SETTING_ read{};
     const std::vector<std::uint8_t> image = bytes();
-    EXPECT_EQ(image.size(), sizeof read);
-    std::memcpy(&read, image.data(), std::min(image.size(), sizeof read));
-    return read;
+    EXPECT_EQ(image.size(), kRecordSize);
+    return recordOf(image);
   }
 
   // Makes saving impossible: the settings path becomes a folder.

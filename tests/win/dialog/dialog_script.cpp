@@ -13,12 +13,6 @@ constexpr int kPatienceTicks = 10000 / kTickMs;
 
 DialogScript* g_running = nullptr;
 
-std::string windowText(HWND window) {
-  char text[1024] = {};
-  ::GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
 }  // namespace
 
 DialogScript& DialogScript::then(std::function<void(HWND)> action) {
@@ -106,7 +100,7 @@ void chooseSystemCommand(HWND dialog, UINT command) {
 }
 
 std::string controlText(HWND dialog, int id) {
-  return windowText(::GetDlgItem(dialog, id));
+  return WindowText(::GetDlgItem(dialog, id));
 }
 
 LRESULT selectedIndex(HWND dialog, int id) {

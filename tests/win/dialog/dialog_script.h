@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <dbt.h>
 
 #include <functional>
 #include <string>
@@ -57,6 +58,22 @@ void clickButton(HWND dialog, int id);
 void typeText(const char* text);
 // Chooses a system menu command, as the menu or the close box does.
 void chooseSystemCommand(HWND dialog, UINT command);
+
+// Drives are numbered 1 for A: to 26 for Z:, as the device library numbers them.
+constexpr int kDriveE = 5;
+constexpr int kDriveF = 6;
+// The bit of a drive in a volume notice's unit mask.
+constexpr DWORD driveBit(int drive) {
+  return 1u << (drive - 1);
+}
+// Sends the volume notice the system sends for the drives of the mask; returns the answer.
+inline LRESULT sendVolumeNotice(HWND dialog, UINT event, DWORD drives) {
+  DEV_BROADCAST_VOLUME volume{};
+  volume.dbcv_size = sizeof volume;
+  volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
+  volume.dbcv_unitmask = drives;
+  return ::SendMessageA(dialog, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&volume));
+}
 
 //--- Reading the dialog
 

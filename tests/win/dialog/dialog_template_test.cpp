@@ -105,22 +105,10 @@ class TemplateReader {
   const BYTE* at_ = nullptr;
 };
 
-std::string classOf(HWND window) {
-  char name[64] = {};
-  ::GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
-std::string textOf(HWND window) {
-  char text[256] = {};
-  ::GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
 // Names a control in a failure message.
 std::string nameOf(HWND control) {
-  return std::to_string(::GetDlgCtrlID(control)) + " " + classOf(control) + " \"" +
-         textOf(control) + "\"";
+  return std::to_string(::GetDlgCtrlID(control)) + " " + ClassOf(control) + " \"" +
+         WindowText(control) + "\"";
 }
 
 // A control's rectangle in the dialog's client area; a drop-down's is that of its closed box.
@@ -149,7 +137,7 @@ HWND focusedControl(HWND dialog) {
 // box that is not read-only.
 bool userChanges(HWND control) {
   if (!::IsWindowVisible(control) || !::IsWindowEnabled(control)) return false;
-  const std::string name = classOf(control);
+  const std::string name = ClassOf(control);
   const auto style = static_cast<DWORD>(::GetWindowLongA(control, GWL_STYLE));
   if (name == "Edit") return (style & ES_READONLY) == 0;
   return name == "Button" || name == "ComboBox" || name == "SysListView32";
@@ -196,9 +184,9 @@ TEST_F(DialogTemplate, EachNamedControlHasItsIdClassTextAndVisibility) {
                          ? ::FindWindowExA(dialog, nullptr, expected.className, expected.text)
                          : ::GetDlgItem(dialog, expected.id);
       ASSERT_NE(control, nullptr);
-      EXPECT_STRCASEEQ(classOf(control).c_str(), expected.className);
+      EXPECT_STRCASEEQ(ClassOf(control).c_str(), expected.className);
       if (expected.text) {
-        EXPECT_EQ(textOf(control), expected.text);
+        EXPECT_EQ(WindowText(control), expected.text);
       }
       EXPECT_EQ(::IsWindowVisible(control) != FALSE, expected.shown);
     }
@@ -261,7 +249,7 @@ TEST_F(DialogLayout, EveryDropDownIsPickOnly) {
     int dropDowns = 0;
     for (HWND child = ::GetWindow(dialog, GW_CHILD); child;
          child = ::GetWindow(child, GW_HWNDNEXT)) {
-      if (classOf(child) != "ComboBox") continue;
+      if (ClassOf(child) != "ComboBox") continue;
       SCOPED_TRACE(std::to_string(::GetDlgCtrlID(child)));
       ++dropDowns;
       const auto style = static_cast<DWORD>(::GetWindowLongA(child, GWL_STYLE));
@@ -296,9 +284,7 @@ TEST(DialogResource, TheAboutItemsTextIsString101) {
 
 TEST_F(DialogTemplate, TheDialogIsKestruneInMsSansSerifWithACloseBoxOnly) {
   script.then([](HWND dialog) {
-    char caption[64] = {};
-    ::GetWindowTextA(dialog, caption, sizeof caption);
-    EXPECT_STREQ(caption, "Kestrune");
+    EXPECT_EQ(WindowText(dialog), "Kestrune");
 
     const auto style = static_cast<DWORD>(::GetWindowLongA(dialog, GWL_STYLE));
     const DWORD required = DS_MODALFRAME | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;

@@ -21,11 +21,6 @@ class TextEditing : public GridTest {
     }
     PumpPendingMessages(host.m_hWnd);
   }
-  std::string EditText(HWND edit) {
-    char text[128] = {};
-    ::GetWindowTextA(edit, text, sizeof text);
-    return text;
-  }
   bool EditorClosed() {
     return WaitFor([this] { return OpenEdit() == nullptr; });
   }
@@ -42,7 +37,7 @@ TEST_F(TextEditing, WhenACellOfATextColumnIsClickedThenTheEditBoxCoversItWithAll
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(OpenCombo(), nullptr);
   EXPECT_TRUE(host.choiceRequests.empty());
-  EXPECT_EQ(EditText(edit), "12:30");
+  EXPECT_EQ(WindowText(edit), "12:30");
   DWORD start = 0;
   DWORD end = 0;
   ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -85,9 +80,9 @@ TEST_F(TextEditing, WhenTheColumnHasAFilterThenOnlyItsCharactersAndEditingKeysGe
   HWND edit = OpenEditOn(0);
   ASSERT_NE(edit, nullptr);
   Type("1a2B3");
-  EXPECT_EQ(EditText(edit), "123");
+  EXPECT_EQ(WindowText(edit), "123");
   Type("\b");
-  EXPECT_EQ(EditText(edit), "12");
+  EXPECT_EQ(WindowText(edit), "12");
   Press(VK_RETURN);
   EXPECT_TRUE(EditorClosed());
   EXPECT_EQ(CellText(0, kTextColumn), "12");
@@ -98,7 +93,7 @@ TEST_F(TextEditing, WhenTheFilterIsSetForAllColumnsThenEveryTextColumnUsesIt) {
   HWND edit = OpenEditOn(0);
   ASSERT_NE(edit, nullptr);
   Type("abcab");
-  EXPECT_EQ(EditText(edit), "abab");
+  EXPECT_EQ(WindowText(edit), "abab");
 }
 
 TEST_F(TextEditing, WhenTheFilterIsEmptyThenEveryCharacterIsAccepted) {
@@ -107,7 +102,7 @@ TEST_F(TextEditing, WhenTheFilterIsEmptyThenEveryCharacterIsAccepted) {
   HWND edit = OpenEditOn(0);
   ASSERT_NE(edit, nullptr);
   Type("a1-Z");
-  EXPECT_EQ(EditText(edit), "a1-Z");
+  EXPECT_EQ(WindowText(edit), "a1-Z");
 }
 
 TEST_F(TextEditing, WhenTheColumnIsLockedThenNoEditorOpens) {
