@@ -2,11 +2,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 #include <string>
 #include <vector>
 
 #include "card_row.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -102,12 +102,11 @@ TEST(CardRow, WhenTheUserHasPickedACardThenItStaysPickedUntilItGoes) {
 }
 
 TEST(CardRow, WhenTheCardsFileChangesAfterItWasListedThenTheRowSaysSoUntilItIsReadAgain) {
-  const std::filesystem::path root =
-      std::filesystem::temp_directory_path() / ("kestrune-card-row-" + std::to_string(getpid()));
-  std::filesystem::create_directories(root / "DCIM");
-  const std::string file = (root / "Kestrune.txt").string();
+  const ScratchFolder root;
+  std::filesystem::create_directory(root.path() / "DCIM");
+  const std::string file = root.file("Kestrune.txt");
   CardRow row;
-  row.follow({{root.string(), "CAMERA"}});
+  row.follow({{root.path().string(), "CAMERA"}});
   ASSERT_NE(row.pickedFileSeen(), nullptr);
   EXPECT_EQ(seeFile(file), *row.pickedFileSeen());
   std::ofstream(file) << "written by someone else";
@@ -116,5 +115,4 @@ TEST(CardRow, WhenTheCardsFileChangesAfterItWasListedThenTheRowSaysSoUntilItIsRe
   ASSERT_NE(reread, nullptr);
   EXPECT_EQ(reread->file, CardFile::Foreign);
   EXPECT_EQ(seeFile(file), *row.pickedFileSeen());
-  std::filesystem::remove_all(root);
 }

@@ -6,13 +6,12 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #import "AppDelegate.h"
 #include "record_codec.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -31,11 +30,6 @@ void collectTexts(NSView* view, std::string& texts) {
   NSArray* subviews = [view subviews];
   for (NSUInteger index = 0; index < [subviews count]; ++index)
     collectTexts([subviews objectAtIndex:index], texts);
-}
-
-std::vector<std::uint8_t> bytesOf(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 bool contains(const std::string& text, const std::string& part) {
@@ -160,7 +154,7 @@ TEST_F(Window, WhenTheCardCannotTakeTheFileThenOKWritesTheDesktopNamesTheCardAnd
   EXPECT_TRUE(contains(alertTexts[0], "The settings were not saved to the card CAMERA"))
       << alertTexts[0];
   EXPECT_TRUE(contains(alertTexts[0], "They were saved to " + desktopFile)) << alertTexts[0];
-  EXPECT_EQ(bytesOf(desktopFile).size(), kRecordSize);
+  EXPECT_EQ(readBytes(desktopFile).size(), kRecordSize);
   EXPECT_TRUE(std::filesystem::is_directory(cardFile));
   EXPECT_TRUE([[app window] isVisible]);
 }
@@ -169,14 +163,14 @@ TEST_F(Window, WhenTheDesktopFileChangedSinceItWasReadThenOKAsksAndCancelLeavesT
   saveRecord(desktopFile, Motion, 3);
   open();
   saveRecord(desktopFile, Off, 5);
-  const std::vector<std::uint8_t> theirs = bytesOf(desktopFile);
+  const std::vector<std::uint8_t> theirs = readBytes(desktopFile);
   answers = {NSAlertSecondButtonReturn};
   [app okBtnClick:nil];
   ASSERT_EQ(alertTexts.size(), 1u);
   EXPECT_TRUE(contains(alertTexts[0], "Kestrune.txt on your desktop has changed since this "
                                       "window read it."))
       << alertTexts[0];
-  EXPECT_EQ(bytesOf(desktopFile), theirs);
+  EXPECT_EQ(readBytes(desktopFile), theirs);
   EXPECT_FALSE(std::filesystem::exists(cardFile));
   EXPECT_TRUE([[app window] isVisible]);
 }
