@@ -5,11 +5,11 @@
 #include <ctime>
 #include <string>
 
-#include "PellinDlg.h"
-#include "desktop_settings.h"
-#include "dialog_script.h"
+#include "settings_dialog_test.h"
 
 namespace {
+
+using Clock = SettingsDialogTest;
 
 std::string localTimeText(const char* format, std::time_t when) {
   std::tm local{};
@@ -50,10 +50,7 @@ LRESULT CALLBACK watchFirstTick(int code, WPARAM wParam, LPARAM lParam) {
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-TEST(Clock, TheClockIsEmptyUntilItsTimerFirstTicksAndThenShowsTheTime) {
-  DesktopSettingsFile settings;
-  CPellinDlg settingsDialog;
-  DialogScript script;
+TEST_F(Clock, TheClockIsEmptyUntilItsTimerFirstTicksAndThenShowsTheTime) {
   g_firstTickSeen = false;
   g_textBeforeFirstTick = "not read";
   HHOOK hook = ::SetWindowsHookExA(WH_GETMESSAGE, watchFirstTick, nullptr, ::GetCurrentThreadId());
@@ -72,10 +69,7 @@ TEST(Clock, TheClockIsEmptyUntilItsTimerFirstTicksAndThenShowsTheTime) {
   EXPECT_EQ(textAfterFirstTick.substr(2, 1) + textAfterFirstTick.substr(5, 1), "//");
 }
 
-TEST(Clock, EachTickShowsTheTimeInTheOrderOfTheCurrentDateFormatSelection) {
-  DesktopSettingsFile settings;
-  CPellinDlg settingsDialog;
-  DialogScript script;
+TEST_F(Clock, EachTickShowsTheTimeInTheOrderOfTheCurrentDateFormatSelection) {
   script.then([](HWND dialog) {
     EXPECT_TRUE(tickShows(dialog, "%m/%d/%Y, %H:%M:%S"));
     selectDateFormat(dialog, 0);
@@ -92,10 +86,7 @@ TEST(Clock, EachTickShowsTheTimeInTheOrderOfTheCurrentDateFormatSelection) {
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
 }
 
-TEST(Clock, TheClockCannotBeTypedIntoAndTabPassesItBy) {
-  DesktopSettingsFile settings;
-  CPellinDlg settingsDialog;
-  DialogScript script;
+TEST_F(Clock, TheClockCannotBeTypedIntoAndTabPassesItBy) {
   script.then([](HWND dialog) {
     // A click still puts the caret there; what is typed then goes nowhere.
     ::SetFocus(::GetDlgItem(dialog, IDC_CLOCK));

@@ -14,9 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "PellinDlg.h"
-#include "desktop_settings.h"
-#include "dialog_script.h"
+#include "settings_dialog_test.h"
 
 namespace {
 
@@ -143,14 +141,9 @@ bool userChanges(HWND control) {
   return name == "Button" || name == "ComboBox" || name == "SysListView32";
 }
 
-class DialogTemplate : public ::testing::Test {
- protected:
-  DesktopSettingsFile settings;
-  CPellinDlg settingsDialog;
-  DialogScript script;
-};
-
-using DialogLayout = DialogTemplate;
+using DialogTemplate = SettingsDialogTest;
+using DialogLayout = SettingsDialogTest;
+using DialogSetUp = SettingsDialogTest;
 
 TEST(DialogResource, TemplateOneHundredAndTwoIsTheKestruneDialogInMsSansSerif) {
   TemplateReader reader(IDD_KESTRUNE_DIALOG);
@@ -308,10 +301,7 @@ TEST_F(DialogTemplate, TheDialogIsKestruneInMsSansSerifWithACloseBoxOnly) {
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
 }
 
-TEST(DialogSetUp, TheSystemMenuEndsWithTheAboutItemWhichNamesTheProgramAndItsVersion) {
-  DesktopSettingsFile settings;
-  CPellinDlg settingsDialog;
-  DialogScript script;
+TEST_F(DialogSetUp, TheSystemMenuEndsWithTheAboutItemWhichNamesTheProgramAndItsVersion) {
   script.then([](HWND dialog) {
     HMENU menu = ::GetSystemMenu(dialog, FALSE);
     ASSERT_NE(menu, nullptr);
@@ -334,10 +324,7 @@ TEST(DialogSetUp, TheSystemMenuEndsWithTheAboutItemWhichNamesTheProgramAndItsVer
   EXPECT_TRUE(script.boxes()[0].hasIcon);
 }
 
-TEST(DialogSetUp, TheWindowAndDragIconsAreTheProgramIconAndTheFocusIsOnOk) {
-  DesktopSettingsFile settings;
-  CPellinDlg settingsDialog;
-  DialogScript script;
+TEST_F(DialogSetUp, TheWindowAndDragIconsAreTheProgramIconAndTheFocusIsOnOk) {
   script.then([](HWND dialog) {
     const HICON programIcon =
         ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
@@ -354,7 +341,7 @@ TEST(DialogSetUp, TheWindowAndDragIconsAreTheProgramIconAndTheFocusIsOnOk) {
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
 }
 
-TEST(DialogSetUp, TheProgramIconHoldsA32And16PixelImage) {
+TEST_F(DialogSetUp, TheProgramIconHoldsA32And16PixelImage) {
   HMODULE module = ::GetModuleHandleW(nullptr);
   HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(IDR_MAINFRAME), MAKEINTRESOURCEW(14));
   ASSERT_NE(found, nullptr);

@@ -10,11 +10,11 @@
 #include <thread>
 #include <vector>
 
-#include "PellinDlg.h"
-#include "desktop_settings.h"
-#include "dialog_script.h"
+#include "settings_dialog_test.h"
 
 namespace {
+
+using ScheduleGrid = SettingsDialogTest;
 
 std::string columnTitle(HWND grid, int column) {
   char text[32] = {};
@@ -27,10 +27,7 @@ std::string columnTitle(HWND grid, int column) {
   return text;
 }
 
-TEST(ScheduleGrid, HasTwentyFourHourColumnsAndSevenNumberedDayRows) {
-  DesktopSettingsFile settings;
-  CPellinDlg settingsDialog;
-  DialogScript script;
+TEST_F(ScheduleGrid, HasTwentyFourHourColumnsAndSevenNumberedDayRows) {
   script.then([](HWND dialog) {
     HWND grid = scheduleGrid(dialog);
     HWND header = reinterpret_cast<HWND>(::SendMessageA(grid, LVM_GETHEADER, 0, 0));
@@ -47,10 +44,7 @@ TEST(ScheduleGrid, HasTwentyFourHourColumnsAndSevenNumberedDayRows) {
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
 }
 
-TEST(ScheduleGrid, RowsAreSetByTheSmallImagesWithFullRowSelectionAsTheOnlyExtendedStyle) {
-  DesktopSettingsFile settings;
-  CPellinDlg settingsDialog;
-  DialogScript script;
+TEST_F(ScheduleGrid, RowsAreSetByTheSmallImagesWithFullRowSelectionAsTheOnlyExtendedStyle) {
   script.then([](HWND dialog) {
     HWND grid = scheduleGrid(dialog);
     const auto images =
@@ -70,10 +64,7 @@ TEST(ScheduleGrid, RowsAreSetByTheSmallImagesWithFullRowSelectionAsTheOnlyExtend
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
 }
 
-TEST(ScheduleGrid, MondaysRowIsAtTheTopBesideItsLabel) {
-  DesktopSettingsFile settings;
-  CPellinDlg settingsDialog;
-  DialogScript script;
+TEST_F(ScheduleGrid, MondaysRowIsAtTheTopBesideItsLabel) {
   script.then([](HWND dialog) {
     HWND grid = scheduleGrid(dialog);
     EXPECT_EQ(::SendMessageA(grid, LVM_GETTOPINDEX, 0, 0), 0);
@@ -88,8 +79,7 @@ TEST(ScheduleGrid, MondaysRowIsAtTheTopBesideItsLabel) {
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
 }
 
-TEST(ScheduleGrid, CellsShowTheModeLettersAndNothingForValuesThatAreNoMode) {
-  DesktopSettingsFile settings;
+TEST_F(ScheduleGrid, CellsShowTheModeLettersAndNothingForValuesThatAreNoMode) {
   _USR_SETTING_ record = defaultRecord();
   for (int day = 0; day < kDayCount; ++day)
     for (int hour = 0; hour < kHourCount; ++hour)
@@ -99,8 +89,6 @@ TEST(ScheduleGrid, CellsShowTheModeLettersAndNothingForValuesThatAreNoMode) {
   scheduleCell(record, 6, 23) = -1;
   settings.write(record);
 
-  CPellinDlg settingsDialog;
-  DialogScript script;
   script.then([](HWND dialog) {
     const char* const letters[] = {"-", "C", "M"};
     for (int day = 0; day < kDayCount; ++day) {
@@ -118,10 +106,7 @@ TEST(ScheduleGrid, CellsShowTheModeLettersAndNothingForValuesThatAreNoMode) {
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
 }
 
-TEST(ScheduleGrid, WhenACellsDropDownOpensThenItsListIsWideEnoughForEveryChoice) {
-  DesktopSettingsFile settings;
-  CPellinDlg settingsDialog;
-  DialogScript script;
+TEST_F(ScheduleGrid, WhenACellsDropDownOpensThenItsListIsWideEnoughForEveryChoice) {
   script.then([](HWND dialog) {
     RECT cell{LVIR_BOUNDS, 5, 0, 0};
     ::SendMessageA(scheduleGrid(dialog), LVM_GETSUBITEMRECT, 2, reinterpret_cast<LPARAM>(&cell));
@@ -168,10 +153,7 @@ std::vector<std::string> askChoices(HWND dialog, WPARAM column) {
   return texts;
 }
 
-TEST(ScheduleGrid, WhenTheGridHasTheFocusThenEveryColumnIsOfferedOffContinuousAndMotion) {
-  DesktopSettingsFile settings;
-  CPellinDlg settingsDialog;
-  DialogScript script;
+TEST_F(ScheduleGrid, WhenTheGridHasTheFocusThenEveryColumnIsOfferedOffContinuousAndMotion) {
   script.then([](HWND dialog) {
     ::SetFocus(::GetDlgItem(dialog, IDC_SCHEDULE_GRID));
     for (const WPARAM column : {0u, 7u, 23u})
@@ -181,10 +163,7 @@ TEST(ScheduleGrid, WhenTheGridHasTheFocusThenEveryColumnIsOfferedOffContinuousAn
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
 }
 
-TEST(ScheduleGrid, WhenTheFocusIsOutsideTheGridThenAChoiceRequestGetsAnEmptyList) {
-  DesktopSettingsFile settings;
-  CPellinDlg settingsDialog;
-  DialogScript script;
+TEST_F(ScheduleGrid, WhenTheFocusIsOutsideTheGridThenAChoiceRequestGetsAnEmptyList) {
   script.then([](HWND dialog) {
     ::SetFocus(::GetDlgItem(dialog, IDC_OK));
     EXPECT_TRUE(askChoices(dialog, 3).empty());
@@ -193,10 +172,7 @@ TEST(ScheduleGrid, WhenTheFocusIsOutsideTheGridThenAChoiceRequestGetsAnEmptyList
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
 }
 
-TEST(ScheduleGrid, WhenAChoiceRequestComesFromAnotherThreadThenItIsRefusedAndNothingIsTouched) {
-  DesktopSettingsFile settings;
-  CPellinDlg settingsDialog;
-  DialogScript script;
+TEST_F(ScheduleGrid, WhenAChoiceRequestComesFromAnotherThreadThenItIsRefusedAndNothingIsTouched) {
   std::thread sender;
   std::atomic<bool> sent{false};
   LRESULT bogusAnswer = -1, listAnswer = -1;

@@ -7,13 +7,13 @@
 #include <functional>
 #include <string>
 
-#include "PellinDlg.h"
-#include "desktop_settings.h"
-#include "dialog_script.h"
+#include "settings_dialog_test.h"
 #include "grid/schedule_menu.h"
 #include "grid/text_clipboard.h"
 
 namespace {
+
+using WeekLine = SettingsDialogTest;
 
 std::string weekLine(HWND dialog) {
   wchar_t wide[512] = {};
@@ -37,10 +37,7 @@ void paste(HWND dialog) {
   ::PostMessageA(scheduleGrid(dialog), WM_COMMAND, kCommandPaste, 0);
 }
 
-TEST(WeekLine, TheLineTellsTheWeekInWordsAndFollowsEachChange) {
-  DesktopSettingsFile settings;
-  CPellinDlg settingsDialog;
-  DialogScript script;
+TEST_F(WeekLine, TheLineTellsTheWeekInWordsAndFollowsEachChange) {
   script.then([](HWND dialog) {
     EXPECT_EQ(weekLine(dialog), "Mon\u2013Sun: Motion all day");
     ::SetFocus(scheduleGrid(dialog));
@@ -54,8 +51,7 @@ TEST(WeekLine, TheLineTellsTheWeekInWordsAndFollowsEachChange) {
   EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
 }
 
-TEST(WeekLine, WhenAKeyOrAPasteChangesNothingThenTheLineSaysWhy) {
-  DesktopSettingsFile settings;
+TEST_F(WeekLine, WhenAKeyOrAPasteChangesNothingThenTheLineSaysWhy) {
   const struct {
     const char* what;
     const char* clipboard;
@@ -77,25 +73,22 @@ TEST(WeekLine, WhenAKeyOrAPasteChangesNothingThenTheLineSaysWhy) {
   for (const auto& row : cases) {
     SCOPED_TRACE(row.what);
     putClipboard(row.clipboard);
-    CPellinDlg settingsDialog;
-    DialogScript script;
-    script.then([&](HWND dialog) {
+    CPellinDlg rowDialog;
+    DialogScript rowScript;
+    rowScript.then([&](HWND dialog) {
       ::SetFocus(scheduleGrid(dialog));
       row.act(dialog);
     });
-    script.waitUntil([&](HWND dialog) { return weekLine(dialog) == row.notice; });
-    script.then([](HWND dialog) {
+    rowScript.waitUntil([&](HWND dialog) { return weekLine(dialog) == row.notice; });
+    rowScript.then([](HWND dialog) {
       EXPECT_EQ(cellText(dialog, 0, 23), "M");
       clickButton(dialog, IDC_CANCEL);
     });
-    EXPECT_EQ(script.run(settingsDialog), IDCANCEL);
+    EXPECT_EQ(rowScript.run(rowDialog), IDCANCEL);
   }
 }
 
-TEST(WeekLine, ANoticeMakesWayForTheWeekAfterAFewSecondsOrAtTheNextChange) {
-  DesktopSettingsFile settings;
-  CPellinDlg settingsDialog;
-  DialogScript script;
+TEST_F(WeekLine, ANoticeMakesWayForTheWeekAfterAFewSecondsOrAtTheNextChange) {
   std::string week;
   script.then([&](HWND dialog) {
     week = weekLine(dialog);
