@@ -1,8 +1,9 @@
 # shellcheck shell=bash
-# Sourced by the end-to-end scenarios of both programs, after their own lib.sh has set
-# e2e_name, e2e_shots and settings: failing with a picture, bounded waiting, and reading and
-# crafting the settings file.
-# shellcheck disable=SC2154 # those three come from the scenario's lib.sh
+# Sourced by the end-to-end scenarios of both programs through their own lib.sh, which sets
+# e2e_name, e2e_shots, settings and program_pid and says how record_tool runs kestrune-record:
+# failing with a picture, bounded waiting, the program's end, and reading and crafting the
+# settings file.
+# shellcheck disable=SC2154 # those come from the scenario's lib.sh
 
 # shellcheck source=../../tools/lib/poll.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/lib/poll.sh"
@@ -26,17 +27,20 @@ wait_until() {
   poll_until "$seconds" "$@" || fail "timed out waiting until $what"
 }
 
-#--- The settings file
+#--- The program
 
-# The bytes of a file from an offset, as decimal numbers separated by single blanks.
-bytes_at() {
-  od -An -v -tu1 -j "$2" -N "$3" "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'
+program_has_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
+
+# Waits for the program to end and checks its exit status.
+expect_program_ends() {
+  wait_until 20 "the program ends" program_has_ended
+  program_status=0
+  wait "$program_pid" || program_status=$?
+  program_pid=""
+  [ "$program_status" -eq 0 ] || fail "the program ended with status $program_status"
 }
 
-# A 32-bit little-endian number of the file.
-word_at() {
-  od -An -v -tu4 -j "$2" -N 4 "$1" | tr -d ' '
-}
+#--- The settings file, read and written by kestrune-record through the core's own record
 
 # The value, the given number of times.
 repeat() {
@@ -45,60 +49,45 @@ repeat() {
   echo "${out[*]}"
 }
 
-# Fails unless the settings file holds the expected bytes at the offset.
-expect_bytes() {
-  local what=$1 offset=$2 count=$3 expected=$4 actual
-  actual=$(bytes_at "$settings" "$offset" "$count")
-  [ "$actual" = "$expected" ] || fail "$what at $offset: got '$actual', expected '$expected'"
-}
+# What kestrune-record said of the settings file, and of which file as it then was: the checks
+# of one check point share a reading, and a file that has changed since is read again.
+record_reading=""
+record_reading_of=""
 
-# A tag's bytes: its seven letters and a zero, each raised by the shift.
-encoded_tag() {
-  local text=$1 shift=$2 out=() i code
-  for ((i = 0; i < 7; i++)); do
-    printf -v code '%d' "'${text:i:1}"
-    out+=($(((code + shift) % 256)))
-  done
-  out+=($((shift % 256)))
-  echo "${out[*]}"
-}
-
-# Checks that the file is a sealed record: size, tags, filler ranges, stamp and REC Audio 0 ("ON").
-expect_sealed_record() {
+read_settings() {
   [ -f "$settings" ] || fail "no settings file was written"
-  local size byte year month
-  size=$(stat -c %s "$settings")
-  [ "$size" -eq 476 ] || fail "the settings file holds $size bytes"
-  expect_bytes "opening tag" 128 8 "$(encoded_tag Tambrel 21)"
-  expect_bytes "closing tag" 340 8 "$(encoded_tag Vorplex 13)"
-  for byte in $(bytes_at "$settings" 0 128); do
-    ((byte >= 86 && byte <= 116)) || fail "leading filler byte $byte out of range"
-  done
-  for byte in $(bytes_at "$settings" 348 128); do
-    ((byte >= 51 && byte <= 117)) || fail "trailing filler byte $byte out of range"
-  done
-  year=$(word_at "$settings" 316)
-  month=$(word_at "$settings" 320)
-  ((year >= 2000 && year <= 9999)) || fail "stamped year $year"
-  ((month >= 1 && month <= 12)) || fail "stamped month $month"
-  expect_bytes "REC Audio" 143 1 0
+  local state
+  state="$settings $(stat -c '%i %s %.9Y' "$settings")"
+  [ "$state" = "$record_reading_of" ] && return
+  record_reading=$(record_tool read "$settings") || fail "kestrune-record could not read $settings"
+  record_reading_of=$state
 }
 
-# Writes a 476-byte file: the given filler byte, both tags as written or, with "foreign", as
-# no program of ours writes them, eleven choices and 168 schedule values (decimal, negative
-# values as their byte).
+# Checks that the file is a record as a save writes it: its size, both tags, the filler's
+# ranges, a stamp that can be a date and time, and the choices a save always stores.
+expect_sealed_record() {
+  read_settings
+  local status
+  status=$(head -n 1 <<<"$record_reading")
+  [ "$status" = sealed ] || fail "$settings is not sealed as a save seals it: $status"
+}
+
+# The eleven choices, as signed numbers (-1 is no choice).
+expect_choices() { expect_reading choices "$1"; }
+
+# The 168 hours, Monday 0:00 first.
+expect_schedule() { expect_reading schedule "$1"; }
+
+# Fails unless the values on the reading's line of that name are the expected ones.
+expect_reading() {
+  read_settings
+  local actual
+  actual=$(sed -n "s/^$1 //p" <<<"$record_reading")
+  [ "$actual" = "$2" ] || fail "$1 of $settings: got '$actual', expected '$2'"
+}
+
+# Writes a settings file: both tags as a save writes them or, with "foreign", as no program of
+# ours does, eleven choices and 168 hours (decimal, negative values as their byte).
 craft_record() {
-  local tags=$1 choices=$2 schedule=$3 words bytes value word
-  words=$(repeat 90 128)
-  if [ "$tags" = foreign ]; then words+=" $(repeat 65 8)"; else words+=" $(encoded_tag Tambrel 21)"; fi
-  for value in $choices $schedule; do words+=" $(((value + 256) % 256))"; done
-  words+=" 0"
-  for word in 2025 6 15 12 30 45; do words+=" $((word % 256)) $((word / 256 % 256)) 0 0"; done
-  if [ "$tags" = foreign ]; then words+=" $(repeat 66 8)"; else words+=" $(encoded_tag Vorplex 13)"; fi
-  words+=" $(repeat 60 128)"
-  read -ra bytes <<<"$words"
-  [ "${#bytes[@]}" -eq 476 ] || fail "crafted record has ${#bytes[@]} bytes"
-  local escaped=""
-  for value in "${bytes[@]}"; do escaped+=$(printf '\\%03o' "$value"); done
-  printf '%b' "$escaped" >"$settings"
+  record_tool write "$settings" "$@" || fail "kestrune-record could not write $settings"
 }

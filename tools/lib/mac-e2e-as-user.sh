@@ -5,6 +5,7 @@ source "$(dirname "$0")/root.sh"
 
 user=${KESTRUNE_TEST_USER:-kestrune-tester}
 app_bundle="$KESTRUNE_ROOT/build/linux/mac/Kestrune.app"
+record_tool="$KESTRUNE_ROOT/build/linux/tests/e2e/kestrune-record"
 shots="$KESTRUNE_ROOT/build/e2e-screenshots-as-user"
 
 if [ "$(id -u)" -ne 0 ]; then
@@ -18,11 +19,13 @@ if ! id -u "$user" >/dev/null 2>&1; then
 fi
 
 # The checkout may lie where the user cannot read (under /root): the scenarios run from a copy
-# of the scripts, the interface file they take places from and the built application.
+# of the scripts, the interface file they take places from, the built application and the tool
+# that reads the settings files.
 stage=$(mktemp -d /tmp/kestrune-e2e-as-user.XXXXXX)
 trap 'rm -rf "$stage"' EXIT
 cp -r "$KESTRUNE_ROOT/tools" "$KESTRUNE_ROOT/tests" "$KESTRUNE_ROOT/mac" "$stage/"
 cp -r "$app_bundle" "$stage/Kestrune.app"
+cp "$record_tool" "$stage/"
 mkdir "$stage/screenshots"
 chown -R "$user" "$stage"
 
@@ -40,7 +43,8 @@ for name in "${scenarios[@]}"; do
   scenario="$stage/tests/mac/e2e/$name.sh"
   # Without DISPLAY each scenario starts an X server of its own, as the user.
   if runuser -u "$user" -- env -u DISPLAY -u KESTRUNE_GNUSTEP_NAMESPACE \
-    bash "$scenario" "$stage" "$stage/Kestrune.app/Kestrune" "$stage/screenshots"; then
+    bash "$scenario" "$stage" "$stage/Kestrune.app/Kestrune" "$stage/screenshots" \
+    "$stage/kestrune-record"; then
     passed=$((passed + 1))
   else
     echo "e2e as user: $(basename "$scenario") FAILED" >&2

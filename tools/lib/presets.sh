@@ -18,6 +18,6 @@ build_preset() {
 # floor cross-built, and the native benchmarks (the core's file cost, the start-up clock, the
 # bare GNUstep applications) at Release.
 build_bench_presets() {
-  build_preset bench-windows "$@" --target kestrune-bare-dialog kestrune-template-floor || return
-  build_preset bench-linux "$@"
+  build_preset bench-windows "$@" --target benchmarks || return
+  build_preset bench-linux "$@" --target benchmarks
 }

@@ -34,8 +34,8 @@ click_control okButton
 dismiss_alert
 expect_program_ends
 expect_sealed_record
-expect_bytes "loop length" 137 1 2
+expect_choices "3 2 3 1 0 0 0 0 1 0 1"
 read -ra schedule <<<"$(repeat 2 168)"
 schedule[1 * 24 + 3]=1
-expect_bytes "schedule" 147 168 "${schedule[*]}"
+expect_schedule "${schedule[*]}"
 echo "e2e $e2e_name: passed"

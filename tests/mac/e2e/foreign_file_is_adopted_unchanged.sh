@@ -20,6 +20,6 @@ dismiss_alert
 expect_program_ends
 
 expect_sealed_record
-expect_bytes "choices" 136 11 "5 0 6 0 1 1 1 0 4 2 2"
-expect_bytes "schedule" 147 168 "${schedule[*]}"
+expect_choices "5 0 6 0 1 1 1 0 4 2 2"
+expect_schedule "${schedule[*]}"
 echo "e2e $e2e_name: passed"

@@ -2,10 +2,11 @@
 # Sourced by each end-to-end scenario: runs the real Kestrune.app in a private GNUstep session
 # (its own home, state folder and daemons) on an X display, drives it with xdotool at places
 # taken from the interface file, and keeps a screenshot of every failure.
-# Arguments of a scenario: SOURCE_ROOT APPLICATION_EXECUTABLE SCREENSHOT_FOLDER.
+# Arguments of a scenario: SOURCE_ROOT APPLICATION_EXECUTABLE SCREENSHOT_FOLDER RECORD_TOOL.
 set -euo pipefail
 
 e2e_shots=$3
+e2e_record_tool=$4
 e2e_name=$(basename "$0" .sh)
 
 # shellcheck source=../../../tools/lib/root.sh
@@ -111,7 +112,6 @@ alert_has_focus() {
   alert=$(alert_window)
   [ -n "$alert" ] && focus_is_on "$alert"
 }
-program_has_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 focus_is_on() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 
 #--- The application
@@ -137,19 +137,13 @@ await_window() {
   click_control hint1
 }
 
-# Waits for the application to end and checks its exit status.
-expect_program_ends() {
-  wait_until 20 "the application ends" program_has_ended
-  program_status=0
-  wait "$program_pid" || program_status=$?
-  program_pid=""
-  [ "$program_status" -eq 0 ] || fail "the application ended with status $program_status"
-}
-
 expect_window_open() {
   kill -0 "$program_pid" 2>/dev/null || fail "the application has ended"
   [ -n "$(mac_window)" ] || fail "the window is not shown"
 }
+
+# kestrune-record, which reads and writes settings files for the checks, runs natively.
+record_tool() { "$e2e_record_tool" "$@"; }
 
 #--- Mouse and keys
 

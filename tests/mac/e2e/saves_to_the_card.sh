@@ -16,6 +16,6 @@ read -ra schedule <<<"$(repeat 2 168)"
 schedule[2 * 24 + 7]=1
 for settings in "$desktop_settings" "$card/Kestrune.txt"; do
   expect_sealed_record
-  expect_bytes "schedule" 147 168 "${schedule[*]}"
+  expect_schedule "${schedule[*]}"
 done
 echo "e2e $e2e_name: passed"

@@ -24,6 +24,9 @@ std::string utf8Of(NSString* text) {
 std::vector<NSInteger> answers;
 // The texts of the alerts shown, in order.
 std::vector<std::string> alertTexts;
+// The alerts answered, held so that a later alert cannot take one's place at the same address:
+// the modal loop may turn once more before it sees the answer, and the alert is still modal then.
+NSMutableArray* answeredAlerts = nil;
 
 void collectTexts(NSView* view, std::string& texts) {
   if ([view isKindOfClass:[NSTextField class]])
@@ -61,13 +64,14 @@ bool contains(const std::string& text, const std::string& part) {
 
 + (void)answer {
   NSWindow* alert = [NSApp modalWindow];
-  if (alert == nil) {
+  if (alert == nil || [answeredAlerts containsObject:alert]) {
     [self standBy];
     return;
   }
   std::string texts;
   collectTexts([alert contentView], texts);
   alertTexts.push_back(texts);
+  [answeredAlerts addObject:alert];
   NSInteger code = NSAlertSecondButtonReturn;
   if (!answers.empty()) {
     code = answers.front();
@@ -93,6 +97,8 @@ class Window : public ::testing::Test {
     std::filesystem::remove_all(cardFile);
     answers.clear();
     alertTexts.clear();
+    if (answeredAlerts == nil) answeredAlerts = [[NSMutableArray alloc] init];
+    [answeredAlerts removeAllObjects];
     [NSObject cancelPreviousPerformRequestsWithTarget:[AlertAnswerer class]];
     [AlertAnswerer standBy];
   }

@@ -19,5 +19,5 @@ dismiss_box_saying "Finish!"
 expect_program_ends
 
 expect_sealed_record
-expect_bytes "choices" 136 11 "3 0 4 1 0 0 0 0 1 0 1"
+expect_choices "3 0 4 1 0 0 0 0 1 0 1"
 echo "e2e $e2e_name: passed"

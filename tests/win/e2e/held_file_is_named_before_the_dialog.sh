@@ -30,6 +30,6 @@ dismiss_box_saying "Finish!"
 expect_program_ends
 
 expect_sealed_record
-expect_bytes "choices" 136 11 "3 2 3 1 0 0 0 0 1 0 1"
-expect_bytes "schedule" 147 168 "$(repeat 2 168)"
+expect_choices "3 2 3 1 0 0 0 0 1 0 1"
+expect_schedule "$(repeat 2 168)"
 echo "e2e $e2e_name: passed"

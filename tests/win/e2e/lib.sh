@@ -1,12 +1,14 @@
 # shellcheck shell=bash
 # Sourced by each end-to-end scenario: runs the real program under Wine in Xvfb, drives it with
 # xdotool where kestrune-probe reports its controls, and keeps a screenshot of every failure.
-# Arguments of a scenario: SOURCE_ROOT PROGRAM_EXE PROBE_EXE SCREENSHOT_FOLDER.
+# Arguments of a scenario: SOURCE_ROOT PROGRAM_EXE PROBE_EXE SCREENSHOT_FOLDER RECORD_TOOL_EXE;
+# a script that neither reads nor crafts a settings file may leave out the last.
 set -euo pipefail
 
 e2e_program=$2
 e2e_probe=$3
 e2e_shots=$4
+e2e_record_tool=${5:-}
 e2e_name=$(basename "$0" .sh)
 
 # shellcheck source=../../../tools/lib/root.sh
@@ -79,7 +81,6 @@ e2e_end() {
 
 
 no_window_titled() { ! window_titled "$1"; }
-program_has_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 holder_has_ended() { ! kill -0 "$holder_pid" 2>/dev/null; }
 
 #--- The program
@@ -126,21 +127,21 @@ await_window() {
   wait_until 10 "the dialog's controls answer" probe rect "$dialog_caption" 1005
 }
 
-# Waits for the program to end and checks its exit status.
-expect_program_ends() {
-  wait_until 20 "the program ends" program_has_ended
-  program_status=0
-  wait "$program_pid" || program_status=$?
-  program_pid=""
-  [ "$program_status" -eq 0 ] || fail "the program ended with status $program_status"
-}
-
 expect_window_open() {
   kill -0 "$program_pid" 2>/dev/null || fail "the program has ended"
   window_titled "$dialog_caption" >/dev/null || fail "the dialog is not shown"
 }
 
 probe() { wine "$e2e_probe" "$@" 2>/dev/null | tr -d '\r'; }
+
+# kestrune-record COMMAND FILE ...: reads or writes a settings file for the checks, under Wine,
+# with the file named as Windows names it.
+record_tool() {
+  [ -n "$e2e_record_tool" ] || fail "no kestrune-record was given to $e2e_name"
+  local command=$1 file=$2
+  shift 2
+  wine "$e2e_record_tool" "$command" "$(windows_path "$file")" "$@" </dev/null | tr -d '\r'
+}
 
 #--- Mouse and keys, at positions read from the running windows
 

@@ -21,10 +21,14 @@ box_says "Finish!" || fail "the box does not say Finish!"
 click_control "$box_caption" 1
 expect_program_ends
 
-expect_sealed_record
-expect_bytes "choices" 136 11 "3 2 3 1 1 0 0 0 1 0 1"
 [ -f "$card_file" ] || fail "nothing was written to the card"
-cmp -s <(bytes_at "$settings" 136 179) <(bytes_at "$card_file" 136 179) ||
-  fail "the card's choices and week differ from the desktop's"
-(settings=$card_file && expect_sealed_record)
+# Each file is checked in a subshell: the scenario's end puts the user's file back at $settings.
+for file in "$settings" "$card_file"; do
+  (
+    settings=$file
+    expect_sealed_record
+    expect_choices "3 2 3 1 1 0 0 0 1 0 1"
+    expect_schedule "$(repeat 2 168)"
+  )
+done
 echo "e2e $e2e_name: passed"

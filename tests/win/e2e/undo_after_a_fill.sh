@@ -33,5 +33,5 @@ dismiss_box_saying "Finish!"
 expect_program_ends
 
 expect_sealed_record
-expect_bytes "schedule" 147 168 "${schedule[*]}"
+expect_schedule "${schedule[*]}"
 echo "e2e $e2e_name: passed"
