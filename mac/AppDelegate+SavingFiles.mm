@@ -46,16 +46,11 @@ constexpr std::chrono::milliseconds kLockWait{3'000};
 }
 
 - (BOOL)mayReplaceFileOn:(NSString*)where {
-  NSAlert* alert = [[NSAlert alloc] init];
-  [alert setMessageText:[NSString stringWithFormat:@"Kestrune.txt %@ has changed since this "
-                                                   @"window read it.",
-                                                   where]];
-  [alert setInformativeText:@"Replace it with the settings in this window?"];
-  [alert addButtonWithTitle:@"Replace"];
-  [alert addButtonWithTitle:@"Cancel"];
-  const NSInteger answer = [alert runModal];
-  KESTRUNE_RELEASE(alert);
-  return answer == NSAlertFirstButtonReturn;
+  return [self ask:[NSString stringWithFormat:@"Kestrune.txt %@ has changed since this window "
+                                              @"read it.",
+                                              where]
+            detail:@"Replace it with the settings in this window?"
+           confirm:@"Replace"];
 }
 
 // Writes the record, sealed by the desktop's save, to the card; nil once it is written.

@@ -93,6 +93,7 @@
 // Shows a record's choices in the combo boxes.
 - (void)showChoicesOf:(const _USR_SETTING_&)record;
 - (void)showAlert:(NSString*)message detail:(NSString*)detail;
+- (BOOL)ask:(NSString*)question detail:(NSString*)detail confirm:(NSString*)confirmTitle;
 - (NSString*)saveSetting;
 - (void)OnTimer:(NSTimer*)timer;
 - (IBAction)okBtnClick:(id)sender;

@@ -177,6 +177,19 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
   KESTRUNE_RELEASE(alert);
 }
 
+// Called for a question that the user answers with the confirming button or Cancel; YES only for
+// the confirming button (Return), NO for Cancel (Escape).
+- (BOOL)ask:(NSString*)question detail:(NSString*)detail confirm:(NSString*)confirmTitle {
+  NSAlert* alert = [[NSAlert alloc] init];
+  [alert setMessageText:question];
+  [alert setInformativeText:detail];
+  [alert addButtonWithTitle:confirmTitle];
+  [alert addButtonWithTitle:@"Cancel"];
+  const NSInteger answer = [alert runModal];
+  KESTRUNE_RELEASE(alert);
+  return answer == NSAlertFirstButtonReturn;
+}
+
 // The record with each combo box's choice as it would be saved; a box whose text names no
 // choice keeps its selection.
 - (_USR_SETTING_)recordAsShown {
@@ -231,14 +244,9 @@ void showChoice(NSComboBox* combo, std::int8_t choice) {
   // A cell still being edited counts as a change.
   [window makeFirstResponder:nil];
   if (![self hasUnsavedChanges]) return YES;
-  NSAlert* alert = [[NSAlert alloc] init];
-  [alert setMessageText:@"Discard your changes?"];
-  [alert setInformativeText:@"The changes you made in this window have not been saved."];
-  [alert addButtonWithTitle:@"Discard"];
-  [alert addButtonWithTitle:@"Cancel"];
-  const NSInteger answer = [alert runModal];
-  KESTRUNE_RELEASE(alert);
-  return answer == NSAlertFirstButtonReturn;
+  return [self ask:@"Discard your changes?"
+            detail:@"The changes you made in this window have not been saved."
+           confirm:@"Discard"];
 }
 
 // Called by OK: the combo boxes' choices into the record, then seal and write it. Returns nil
